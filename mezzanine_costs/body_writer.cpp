@@ -1,0 +1,169 @@
+#include "mezzanine_costs/body_writer.h"
+
+#include "quote_sheet/page_geometry.h"
+#include "quote_sheet/section_total.h"
+
+#include <QMap>
+
+namespace zuvo::mezzanine {
+
+namespace {
+
+using quote::kColAmount;
+using quote::kColDescr;
+using quote::kColMeasure;
+using sheet::CellInput;
+using sheet::CellRow;
+using sheet::RangeAddress;
+
+CellRow emptyRow()
+{
+    return CellRow(kColAmount, CellInput::nothing());
+}
+
+QString relative(int offset)
+{
+    return QStringLiteral("R[%1]C").arg(offset);
+}
+
+CellRow articleCells(const quote::QuoteRow& row, const quote::Discount& discount)
+{
+    return {CellInput::of(row.code),
+            CellInput::of(row.descr),
+            CellInput::of(row.quantity),
+            row.hasMeasure() ? CellInput::of(row.measure) : CellInput::of(quote::kNoMeasure),
+            CellInput::of(row.price),
+            discount.given ? CellInput::of(discount.percent) : CellInput::nothing(),
+            CellInput::formula(quote::amountFormula(row.hasMeasure(), discount.given))};
+}
+
+CellRow lineCells(const BodyLine& line, int bodyRow, const PageBlocks& blocks,
+                  const quote::Discount& discount)
+{
+    CellRow cells = emptyRow();
+    switch (line.kind) {
+    case BodyLine::Kind::Blank:
+        break;
+    case BodyLine::Kind::Article:
+        return articleCells(line.article, discount);
+    case BodyLine::Kind::Total:
+        cells[kColDescr - 1] = CellInput::of(line.label);
+        cells[kColAmount - 1] = CellInput::formula(sumFormula(line.sum, bodyRow, blocks));
+        break;
+    case BodyLine::Kind::Fee:
+        cells[kColDescr - 1] = CellInput::of(line.label);
+        cells[kColAmount - 1] = CellInput::of(line.fee);
+        break;
+    case BodyLine::Kind::Note:
+        cells[kColDescr - 1] = CellInput::of(line.label);
+        break;
+    }
+    return cells;
+}
+
+// Every row to write, by sheet row: the rows the list left, then the body over them, then
+// the continuation marks.
+QMap<int, CellRow> sheetRows(const CostSheetBody& body, const PageBlocks& blocks,
+                             const quote::Discount& discount)
+{
+    QMap<int, CellRow> rows;
+    for (int row = body.firstRow; row < body.sheetListEnd; ++row)
+        rows.insert(row, emptyRow());
+    for (int row = body.firstRow; row < body.endRow(); ++row)
+        rows.insert(blocks.sheetRow(row), lineCells(body.at(row), row, blocks, discount));
+    for (int block = 1; block < blocks.count(); ++block) {
+        CellRow mark = emptyRow();
+        mark[kColAmount - 1] = CellInput::of(quote::kContinuesText);
+        rows.insert(quote::sheetRowOf(quote::pageBlockFirstRow(block), quote::kContinuesPageRow), mark);
+    }
+    return rows;
+}
+
+// One block write per run of adjacent rows.
+void writeRows(sheet::Sheet& sheet, const QMap<int, CellRow>& rows)
+{
+    QList<CellRow> run;
+    int runFirst = 0;
+    for (auto it = rows.begin(); it != rows.end(); ++it) {
+        if (!run.isEmpty() && it.key() != runFirst + run.size()) {
+            sheet.writeBlock(runFirst, 1, run);
+            run.clear();
+        }
+        if (run.isEmpty())
+            runFirst = it.key();
+        run.append(it.value());
+    }
+    if (!run.isEmpty())
+        sheet.writeBlock(runFirst, 1, run);
+}
+
+// The measure format on each run of adjacent sheet rows holding an article with a measure.
+void formatMeasures(sheet::Sheet& sheet, const CostSheetBody& body, const PageBlocks& blocks)
+{
+    QList<int> measured;
+    for (int row = body.firstRow; row < body.endRow(); ++row) {
+        const BodyLine& line = body.at(row);
+        if (line.kind == BodyLine::Kind::Article && line.article.hasMeasure())
+            measured.append(blocks.sheetRow(row));
+    }
+    for (qsizetype i = 0; i < measured.size();) {
+        qsizetype end = i + 1;
+        while (end < measured.size() && measured[end] == measured[end - 1] + 1)
+            ++end;
+        sheet.setNumberFormat(RangeAddress::rows(measured[i], measured[end - 1], kColMeasure, kColMeasure),
+                              quote::kMeasureFormat);
+        i = end;
+    }
+}
+
+void styleLine(sheet::Sheet& sheet, const BodyLine& line, int sheetRow)
+{
+    switch (line.kind) {
+    case BodyLine::Kind::Blank:
+    case BodyLine::Kind::Article:
+        break;
+    case BodyLine::Kind::Total:
+        quote::styleSectionTotal(sheet, sheetRow);
+        break;
+    case BodyLine::Kind::Fee:
+        sheet.setBold(RangeAddress::cell(sheetRow, kColDescr), true);
+        sheet.setBold(RangeAddress::cell(sheetRow, kColAmount), true);
+        break;
+    case BodyLine::Kind::Note:
+        sheet.setBold(RangeAddress::cell(sheetRow, kColDescr), true);
+        break;
+    }
+}
+
+} // namespace
+
+QString sumFormula(const AmountSum& sum, int bodyRow, const PageBlocks& blocks)
+{
+    QStringList terms;
+    const int totalRow = blocks.sheetRow(bodyRow);
+    if (sum.form == AmountSum::Form::Rows) {
+        for (int row : sum.rows)
+            terms << QStringLiteral("R%1C%2").arg(blocks.sheetRow(row)).arg(kColAmount);
+    } else {
+        const auto runs = blocks.sheetRuns(sum.first, bodyRow - 2);
+        for (qsizetype i = 0; i < runs.size(); ++i) {
+            const auto [first, last] = runs[i];
+            const QString start = (i == 0 && sum.form == AmountSum::Form::FromRow)
+                ? QStringLiteral("R%1C").arg(first)
+                : relative(first - totalRow);
+            terms << start + QLatin1Char(':') + relative(last - totalRow);
+        }
+    }
+    return QStringLiteral("=SUM(%1)").arg(terms.join(QLatin1Char(',')));
+}
+
+void writeBody(sheet::Sheet& sheet, const CostSheetBody& body, const PageBlocks& blocks,
+               const quote::Discount& discount)
+{
+    writeRows(sheet, sheetRows(body, blocks, discount));
+    formatMeasures(sheet, body, blocks);
+    for (int row = body.firstRow; row < body.endRow(); ++row)
+        styleLine(sheet, body.at(row), blocks.sheetRow(row));
+}
+
+} // namespace zuvo::mezzanine

@@ -1,0 +1,27 @@
+#include "quote_sheet/conditions_block.h"
+
+#include "quote_sheet/boxes.h"
+#include "quote_sheet/quote_row.h"
+
+namespace zuvo::quote {
+
+using sheet::CellInput;
+using sheet::RangeAddress;
+
+void writeConditionsBlock(sheet::Sheet& sheet, int headingRow, const ConditionTerms& terms,
+                          ConditionsHeading heading)
+{
+    QList<sheet::CellRow> rows{
+        {CellInput::of(QStringLiteral("Condizioni:")), CellInput::nothing(), CellInput::nothing()}};
+    for (const ConditionTerm& term : terms)
+        rows.append({CellInput::of(term.left), CellInput::nothing(), CellInput::of(term.right)});
+    sheet.writeBlock(headingRow, 1, rows);
+
+    if (heading == ConditionsHeading::GreyBox)
+        greyBox(sheet, RangeAddress::rows(headingRow, headingRow, 1, kColAmount));
+    sheet.setBold(RangeAddress::cell(headingRow, 1), true);
+    const int lastTermRow = headingRow + int(terms.size());
+    frameRange(sheet, RangeAddress::rows(headingRow + 1, lastTermRow, 1, kColAmount));
+}
+
+} // namespace zuvo::quote

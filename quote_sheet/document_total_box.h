@@ -1,0 +1,17 @@
+#pragma once
+
+#include "spreadsheet/sheet.h"
+
+#include <QString>
+
+namespace zuvo::quote {
+
+// The currency format of the document total.
+inline const QString kDocumentTotalFormat = QStringLiteral("$ #,##0.00");
+
+// The document-total box: "TOTALE DOCUMENTO" in the amount column of `labelRow` (bold,
+// right-aligned), the total under it (an R1C1 sum, bold, in currency format), and columns E
+// to G of the two rows in the grey box.
+void writeDocumentTotalBox(sheet::Sheet& sheet, int labelRow, const QString& sumR1C1);
+
+} // namespace zuvo::quote

@@ -1,0 +1,50 @@
+#include "quote_sheet/general_conditions.h"
+
+#include "common/data_folder.h"
+#include "common/failure.h"
+#include "quote_sheet/page_geometry.h"
+
+#include <QFileInfo>
+
+namespace zuvo::quote {
+
+namespace {
+
+const QString kConditionsFile = QStringLiteral("Condizioni.xlsx");
+const QString kConditionsRange = QStringLiteral("A1:G165");
+
+// Taken from an untitled copy, so the conditions file is never locked nor written.
+sheet::Clip copyConditions(sheet::Office& office, const QString& path)
+{
+    sheet::Workbook conditions = office.openCopyOf(path);
+    try {
+        sheet::Clip clip = conditions.activeSheet().copy(sheet::RangeAddress::parse(kConditionsRange));
+        conditions.close();
+        return clip;
+    } catch (...) {
+        conditions.close();
+        throw;
+    }
+}
+
+} // namespace
+
+void pasteGeneralConditions(sheet::Office& office, sheet::Sheet& quoteSheet, int firstRow)
+{
+    const QString path = dataFile(kConditionsFile);
+    if (!QFileInfo(path).isFile()) {
+        throw Failure(QStringLiteral("Manca nella cartella dati %1 il file delle condizioni "
+                                     "generali di vendita \"%2\".")
+                          .arg(dataFolder(), kConditionsFile));
+    }
+    const sheet::Clip clip = copyConditions(office, path);
+    // The pasted page replaces whatever those rows held, such as a ruled page of the template.
+    quoteSheet.clearContents(
+        sheet::RangeAddress::rows(firstRow, firstRow + clip.rowCount() - 1, 1, clip.columnCount()));
+    quoteSheet.paste(clip, firstRow, 1);
+    const auto firstPageColumnA = sheet::RangeAddress::rows(firstRow, firstRow + kPageRows - 1, 1, 1);
+    quoteSheet.setFont(firstPageColumnA, QStringLiteral("Arial"), 8);
+    quoteSheet.setUnderlineOff(firstPageColumnA);
+}
+
+} // namespace zuvo::quote

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace zuvo::quote {
+
+// One article line of an order-code file, in its fixed columns: the code up to the first
+// blank, the eight-character measure field in characters 11 to 18 (thousandths), the
+// quantity from character 19 on.
+struct OrderLine {
+    QString codice;
+    QString campoMisura;
+    double misura = 0;   // the measure field's number / 1000
+    double quantita = 0;
+};
+
+// Splits one line into its fields. An empty line is no article (nothing); a line without a
+// blank is all code; a line shorter than 19 characters has quantity 0.
+std::optional<OrderLine> parseOrderLine(const QString& line);
+
+// Reads an order-code file: the two header lines are dropped, empty lines skipped.
+// Throws zuvo::Failure when the file cannot be read.
+QList<OrderLine> readOrderFile(const QString& path);
+
+} // namespace zuvo::quote

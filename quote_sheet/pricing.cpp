@@ -1,0 +1,125 @@
+#include "quote_sheet/pricing.h"
+
+#include "common/number_parse.h"
+
+namespace zuvo::quote {
+
+using sheet::CellInput;
+using sheet::RangeAddress;
+
+Discount Discount::fromText(const QString& text)
+{
+    if (text == QLatin1String(" "))
+        return {false, 0};
+    return {true, lenientNumber(text)};
+}
+
+QString amountFormula(bool hasMeasure, bool discounted)
+{
+    if (hasMeasure)
+        return discounted ? QStringLiteral("=RC3*RC4*RC5-RC3*RC4*RC5*RC6/100")
+                          : QStringLiteral("=RC3*RC4*RC5");
+    return discounted ? QStringLiteral("=RC3*RC5-RC3*RC5*RC6/100") : QStringLiteral("=RC3*RC5");
+}
+
+namespace {
+
+bool anySortKey(const ArticleList& list)
+{
+    for (const QuoteRow& row : list.rows()) {
+        if (row.sortKey)
+            return true;
+    }
+    return false;
+}
+
+sheet::CellRow cellsOf(const QuoteRow& row, bool withSortKey)
+{
+    sheet::CellRow cells{
+        CellInput::of(row.code),
+        CellInput::of(row.descr),
+        CellInput::of(row.quantity),
+        row.hasMeasure() ? CellInput::of(row.measure) : CellInput::of(kNoMeasure),
+        CellInput::of(row.price),
+    };
+    if (withSortKey) {
+        cells << CellInput::nothing() << CellInput::nothing()
+              << (row.sortKey ? CellInput::of(*row.sortKey) : CellInput::nothing());
+    }
+    return cells;
+}
+
+// Applies the measure format to each run of consecutive rows that have a measure.
+void formatMeasures(sheet::Sheet& sheet, const ArticleList& list)
+{
+    const auto& rows = list.rows();
+    for (qsizetype i = 0; i < rows.size();) {
+        if (!rows[i].hasMeasure()) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < rows.size() && rows[end].hasMeasure())
+            ++end;
+        const int first = list.firstRow() + int(i);
+        sheet.setNumberFormat(RangeAddress::rows(first, first + int(end - i) - 1, kColMeasure,
+                                                 kColMeasure),
+                              kMeasureFormat);
+        i = end;
+    }
+}
+
+QuoteRow rowFromCells(const QList<sheet::Cell>& cells)
+{
+    QuoteRow row;
+    row.code = cells[kColCode - 1].toText();
+    row.descr = cells[kColDescr - 1].toText();
+    row.quantity = cells[kColQuantity - 1].toNumber();
+    row.measure = cells[kColMeasure - 1].toNumber();
+    row.numericMeasure = cells[kColMeasure - 1].isNumber();
+    row.price = cells[kColPrice - 1].toNumber();
+    if (cells[kColSortKey - 1].isNumber())
+        row.sortKey = cells[kColSortKey - 1].number;
+    return row;
+}
+
+} // namespace
+
+void writeArticleRows(sheet::Sheet& sheet, const ArticleList& list)
+{
+    if (list.isEmpty())
+        return;
+    const bool withSortKey = anySortKey(list);
+    QList<sheet::CellRow> block;
+    block.reserve(list.size());
+    for (const QuoteRow& row : list.rows())
+        block.append(cellsOf(row, withSortKey));
+    sheet.writeBlock(list.firstRow(), kColCode, block);
+    formatMeasures(sheet, list);
+}
+
+void writePricing(sheet::Sheet& sheet, const ArticleList& list, const Discount& discount)
+{
+    if (list.isEmpty())
+        return;
+    QList<sheet::CellRow> block;
+    block.reserve(list.size());
+    for (const QuoteRow& row : list.rows()) {
+        block.append({discount.given ? CellInput::of(discount.percent) : CellInput::nothing(),
+                      CellInput::formula(amountFormula(row.hasMeasure(), discount.given))});
+    }
+    sheet.writeBlock(list.firstRow(), kColDiscount, block);
+}
+
+void sortArticles(sheet::Sheet& sheet, ArticleList& list, int keyColumn)
+{
+    if (list.isEmpty())
+        return;
+    const auto range = RangeAddress::rows(list.firstRow(), list.endRow() - 1, kColCode, kColSortKey);
+    sheet.sortRows(range, keyColumn);
+    const auto cells = sheet.cells(range);
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        list.rows()[i] = rowFromCells(cells[i]);
+}
+
+} // namespace zuvo::quote

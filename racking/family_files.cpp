@@ -1,0 +1,38 @@
+#include "racking/family_files.h"
+
+#include "common/data_folder.h"
+#include "common/failure.h"
+
+#include <QFileInfo>
+
+namespace zuvo::racking {
+
+FamilyOrders readFamilyFiles()
+{
+    FamilyOrders orders;
+    bool any = false;
+    for (Family family : kFamilyOrder) {
+        const QString path = dataFile(orderFileOf(family));
+        if (!QFileInfo(path).isFile())
+            continue;
+        orders[indexOf(family)] = quote::readOrderFile(path);
+        any = true;
+    }
+    if (!any) {
+        throw Failure(QStringLiteral("Nella cartella dati %1 non c'è nessun file di famiglia da "
+                                     "quotare (fppord.txt, fleord.txt, fdrord.txt, fsdord.txt, "
+                                     "fclord.txt). Nessun preventivo è stato generato.")
+                          .arg(dataFolder()));
+    }
+    return orders;
+}
+
+QStringList consumedFiles()
+{
+    QStringList files;
+    for (Family family : kFamilyOrder)
+        files << descriptionFileOf(family) << orderFileOf(family);
+    return files;
+}
+
+} // namespace zuvo::racking

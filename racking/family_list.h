@@ -1,0 +1,67 @@
+#pragma once
+
+#include "database/price_list.h"
+#include "quote_sheet/article_lookup.h"
+#include "quote_sheet/order_file.h"
+#include "quote_sheet/quote_row.h"
+
+#include <QList>
+#include <functional>
+#include <optional>
+
+namespace zuvo::racking {
+
+// The order line being handled, with its measure in metres and what its lookup found.
+struct CurrentLine {
+    QString codice;
+    double lunghezza = 0;  // metres, rounded to two decimals
+    double quantita = 0;
+    quote::Article article;
+};
+
+// The quantity an accessory row gets from the row's current quantity (0 for a new row) and
+// the accessory's count.
+using AccessoryQuantity = std::function<double(double current, int count)>;
+
+// One family's article list while its order lines are read, kept in memory: the current
+// line's base row is always the last row, rules add rows below it or remove it.
+class FamilyList {
+public:
+    explicit FamilyList(const db::PriceList& priceList) : priceList_(priceList) {}
+
+    const QList<quote::QuoteRow>& rows() const { return rows_; }
+    QList<quote::QuoteRow>& rows() { return rows_; }
+    const CurrentLine& line() const { return line_; }
+
+    // Looks the line's code up and appends its base row.
+    void addLine(const quote::OrderLine& order);
+
+    // The index of the last row with exactly this code, the current line's base row
+    // included or not.
+    std::optional<qsizetype> search(const QString& code, bool includeCurrentRow) const;
+    // Removes the current line's row.
+    void deleteLine();
+    // Appends a per-piece row for a code with its price-list description, price and sort key.
+    void newRow(const QString& code, double quantity);
+    // Adds or increases a row for each of the article's accessories, up to the first count
+    // of 0; the counts are taken once, before the first row is written.
+    void expandAccessories(const AccessoryQuantity& quantity);
+    // Adds or increases the row of accessory `element` alone by its count x the quantity;
+    // nothing when the count is 0 or the code empty.
+    void addAccessory(int element);
+    // Folds the line's metres into the last earlier row of `target`, or turns the line's
+    // row into a metre run of its own: quantity 1, the metres in the measure column. A line
+    // without a length, or a target row without metres, keeps its per-piece row.
+    void mergeMetreRun(const QString& target);
+
+private:
+    void addToAccessoryRow(const QString& code, double count, const AccessoryQuantity& quantity);
+
+    const db::PriceList& priceList_;
+    QList<quote::QuoteRow> rows_;
+    CurrentLine line_;
+    // The sort key a new row takes: the N6 of the last code found in the price list.
+    double sortKey_ = 0;
+};
+
+} // namespace zuvo::racking

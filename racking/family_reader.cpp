@@ -1,0 +1,53 @@
+#include "racking/family_reader.h"
+
+#include "racking/family_list.h"
+#include "racking/pallet_rules.h"
+
+namespace zuvo::racking {
+
+namespace {
+
+bool sumsCuttingBase(Family family)
+{
+    return family == Family::DriveIn || family == Family::SatDrive;
+}
+
+void resetAtListStart(RackingRun& run, Family family)
+{
+    if (family == Family::Pallet)
+        run.antPresente = false;
+    if (sumsCuttingBase(family))
+        run.valoreF0801 = 0;
+}
+
+// The families without rules of their own take every accessory by quantity.
+void applyRules(RackingRun& run, Family family, FamilyList& list)
+{
+    if (family == Family::Pallet) {
+        applyPalletRules(run, list);
+        return;
+    }
+    const double quantita = list.line().quantita;
+    list.expandAccessories([quantita](double current, int count) {
+        return current + count * quantita;
+    });
+}
+
+} // namespace
+
+QList<quote::QuoteRow> readFamilyList(RackingRun& run, Family family,
+                                      const QList<quote::OrderLine>& orders)
+{
+    FamilyList list(run.priceList);
+    resetAtListStart(run, family);
+    for (const quote::OrderLine& order : orders) {
+        list.addLine(order);
+        const CurrentLine& line = list.line();
+        if (sumsCuttingBase(family) && line.codice.startsWith(QLatin1String("F0801")))
+            run.valoreF0801 += line.quantita * line.article.prezzo;
+        applyRules(run, family, list);
+    }
+    return list.rows();
+}
+
+} // namespace zuvo::racking

@@ -1,0 +1,172 @@
+#include "spreadsheet/office_process.h"
+
+#include "common/failure.h"
+
+#include <QThread>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace zuvo::sheet {
+namespace {
+
+// The office exits with these codes when it wants to be started again (first start on a
+// new profile, restart after configuration changes); its launcher script normally does it.
+constexpr int restartExitCodes[] = {79, 81};
+
+// Argument and environment vectors for exec, built before fork so that the child only
+// calls async-signal-safe functions. URE_BOOTSTRAP is ours, not the office's.
+struct ExecVectors {
+    std::vector<QByteArray> storage;
+    std::vector<char*> argv;
+    std::vector<char*> envp;
+
+    ExecVectors(const QString& program, const QStringList& arguments)
+    {
+        storage.push_back(program.toLocal8Bit());
+        for (const QString& argument : arguments)
+            storage.push_back(argument.toLocal8Bit());
+        const std::size_t argumentCount = storage.size();
+        for (char** variable = environ; *variable; ++variable) {
+            if (qstrncmp(*variable, "URE_BOOTSTRAP=", 14) != 0)
+                storage.emplace_back(*variable);
+        }
+        storage.emplace_back("SAL_ENABLE_FILE_LOCKING=1");
+        for (std::size_t i = 0; i < argumentCount; ++i)
+            argv.push_back(storage[i].data());
+        argv.push_back(nullptr);
+        for (std::size_t i = argumentCount; i < storage.size(); ++i)
+            envp.push_back(storage[i].data());
+        envp.push_back(nullptr);
+    }
+};
+
+void redirectStandardStreamsToNull()
+{
+    const int devNull = open("/dev/null", O_RDWR);
+    if (devNull >= 0) {
+        dup2(devNull, STDIN_FILENO);
+        dup2(devNull, STDOUT_FILENO);
+        dup2(devNull, STDERR_FILENO);
+    }
+}
+
+[[noreturn]] void failToStart()
+{
+    throw Failure(QStringLiteral("Impossibile avviare LibreOffice: il sistema non ha creato il processo."));
+}
+
+} // namespace
+
+struct OfficeProcess::Command : ExecVectors {
+    using ExecVectors::ExecVectors;
+};
+
+OfficeProcess::OfficeProcess(const QString& program, const QStringList& arguments)
+    : command_(std::make_unique<Command>(program, arguments))
+{
+    spawn();
+}
+
+OfficeProcess::~OfficeProcess()
+{
+    if (pid_ > 0)
+        kill();
+}
+
+void OfficeProcess::spawn()
+{
+    const ExecVectors& vectors = *command_;
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid < 0)
+        failToStart();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent)
+            _exit(127);
+        redirectStandardStreamsToNull();
+        execve(vectors.argv[0], vectors.argv.data(), vectors.envp.data());
+        _exit(127);
+    }
+    pid_ = pid;
+}
+
+bool OfficeProcess::hasEnded()
+{
+    if (pid_ <= 0)
+        return true;
+    int status = 0;
+    if (waitpid(pid_, &status, WNOHANG) != pid_)
+        return false;
+    exitStatus_ = status;
+    pid_ = -1;
+    return true;
+}
+
+bool OfficeProcess::endedAskingRestart() const
+{
+    if (pid_ > 0 || !WIFEXITED(exitStatus_))
+        return false;
+    for (int code : restartExitCodes) {
+        if (WEXITSTATUS(exitStatus_) == code)
+            return true;
+    }
+    return false;
+}
+
+void OfficeProcess::restart()
+{
+    spawn();
+}
+
+bool OfficeProcess::waitForEnd(int milliseconds)
+{
+    constexpr int step = 50;
+    for (int waited = 0; waited <= milliseconds; waited += step) {
+        if (hasEnded())
+            return true;
+        QThread::msleep(step);
+    }
+    return false;
+}
+
+void OfficeProcess::kill()
+{
+    if (pid_ <= 0)
+        return;
+    ::kill(pid_, SIGKILL);
+    int status = 0;
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    exitStatus_ = status;
+    pid_ = -1;
+}
+
+void startDetached(const QString& program, const QStringList& arguments)
+{
+    ExecVectors vectors(program, arguments);
+    // Fork twice so that the office is adopted by init: nothing of ours waits for it.
+    const pid_t child = fork();
+    if (child < 0)
+        failToStart();
+    if (child == 0) {
+        setsid();
+        if (fork() == 0) {
+            redirectStandardStreamsToNull();
+            execve(vectors.argv[0], vectors.argv.data(), vectors.envp.data());
+        }
+        _exit(0);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+}
+
+} // namespace zuvo::sheet

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "spreadsheet/sheet.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace zuvo::sheet {
+
+// An open workbook. A cheap handle: copies refer to the same document.
+class Workbook {
+public:
+    struct Impl;
+    explicit Workbook(std::shared_ptr<Impl> impl);
+
+    Sheet activeSheet() const;
+    // Throws zuvo::Failure when there is no sheet of that name.
+    Sheet sheet(const QString& name) const;
+    // Copies a sheet of another workbook, with its styles, after the sheet named
+    // `afterSheet` of this one and names the copy `newName`.
+    Sheet importSheet(const Workbook& source, const QString& sourceSheet,
+                      const QString& afterSheet, const QString& newName);
+
+    // Saves to the file it was opened from (throws for an untitled workbook).
+    void save();
+    // Saves as an .xlsx file at `path`; the workbook then belongs to that file.
+    void saveAs(const QString& path);
+    // The file the workbook is stored in, empty while untitled.
+    QString location() const;
+    // Closes without saving. The handle must not be used afterwards.
+    void close();
+
+    // The hand-over to the user, for an office started with a window: shows the workbook in
+    // Calc's own window with its Save As dialog and leaves it open. Returns the path the
+    // user saved to, or nothing when the dialog was cancelled.
+    std::optional<QString> showWithSaveAsDialog();
+
+private:
+    std::shared_ptr<Impl> impl_;
+};
+
+} // namespace zuvo::sheet

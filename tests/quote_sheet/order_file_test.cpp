@@ -1,0 +1,76 @@
+#include "quote_sheet/order_file.h"
+#include "quote_sheet/pricing.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zuvo::quote {
+namespace {
+
+TEST(OrderLine, FixedColumns)
+{
+    const auto line = parseOrderLine(QStringLiteral("F0284018  00012500 4"));
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->codice, QStringLiteral("F0284018"));
+    EXPECT_EQ(line->campoMisura, QStringLiteral("00012500"));
+    EXPECT_DOUBLE_EQ(line->misura, 12.5);
+    EXPECT_DOUBLE_EQ(line->quantita, 4);
+}
+
+TEST(OrderLine, ShortAndOddLines)
+{
+    EXPECT_FALSE(parseOrderLine(QString()));
+
+    const auto noBlank = parseOrderLine(QStringLiteral("SCALA800"));
+    ASSERT_TRUE(noBlank);
+    EXPECT_EQ(noBlank->codice, QStringLiteral("SCALA800"));
+    EXPECT_EQ(noBlank->misura, 0);
+    EXPECT_EQ(noBlank->quantita, 0);
+
+    // Exactly 18 characters: a measure but no quantity.
+    const auto eighteen = parseOrderLine(QStringLiteral("AB        00002000"));
+    ASSERT_TRUE(eighteen);
+    EXPECT_DOUBLE_EQ(eighteen->misura, 2);
+    EXPECT_EQ(eighteen->quantita, 0);
+
+    const auto decimals = parseOrderLine(QStringLiteral("AB        00000000 2.5 PZ"));
+    ASSERT_TRUE(decimals);
+    EXPECT_DOUBLE_EQ(decimals->quantita, 2.5);
+}
+
+TEST(OrderFile, DropsHeadersAndEmptyLines)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("codord.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("F0284018  00001000 1\r\nHEADER 2\r\nCVV00000  00000000 3\r\n\r\nSCALA800  00000414 1");
+    file.close();
+
+    const auto orders = readOrderFile(path);
+    ASSERT_EQ(orders.size(), 2);
+    EXPECT_EQ(orders[0].codice, QStringLiteral("CVV00000"));
+    EXPECT_EQ(orders[1].codice, QStringLiteral("SCALA800"));
+    EXPECT_EQ(orders[1].campoMisura, QStringLiteral("00000414"));
+}
+
+TEST(Pricing, DiscountFromWindowText)
+{
+    EXPECT_FALSE(Discount::fromText(QStringLiteral(" ")).given);
+    EXPECT_TRUE(Discount::fromText(QString()).given);
+    EXPECT_EQ(Discount::fromText(QString()).percent, 0);
+    EXPECT_EQ(Discount::fromText(QStringLiteral("12,5")).percent, 12);
+    EXPECT_TRUE(Discount::fromText(QStringLiteral("  ")).given);
+}
+
+TEST(Pricing, AmountFormulas)
+{
+    EXPECT_EQ(amountFormula(true, false), QStringLiteral("=RC3*RC4*RC5"));
+    EXPECT_EQ(amountFormula(true, true), QStringLiteral("=RC3*RC4*RC5-RC3*RC4*RC5*RC6/100"));
+    EXPECT_EQ(amountFormula(false, false), QStringLiteral("=RC3*RC5"));
+    EXPECT_EQ(amountFormula(false, true), QStringLiteral("=RC3*RC5-RC3*RC5*RC6/100"));
+}
+
+} // namespace
+} // namespace zuvo::quote

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "window/quote_builder.h"
+
+#include <memory>
+
+namespace zuvo::window {
+
+// Runs one program: its window over the customer register, handing over to its builder.
+// Returns the exit code; 1 when the database cannot be used at start (the user is told why).
+int runQuoteProgram(int argc, char** argv, Program program, std::unique_ptr<QuoteBuilder> builder);
+
+} // namespace zuvo::window
