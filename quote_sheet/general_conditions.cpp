@@ -38,9 +38,6 @@ void pasteGeneralConditions(sheet::Office& office, sheet::Sheet& quoteSheet, int
                           .arg(dataFolder(), kConditionsFile));
     }
     const sheet::Clip clip = copyConditions(office, path);
-    // The pasted page replaces whatever those rows held, such as a ruled page of the template.
-    quoteSheet.clearContents(
-        sheet::RangeAddress::rows(firstRow, firstRow + clip.rowCount() - 1, 1, clip.columnCount()));
     quoteSheet.paste(clip, firstRow, 1);
     const auto firstPageColumnA = sheet::RangeAddress::rows(firstRow, firstRow + kPageRows - 1, 1, 1);
     quoteSheet.setFont(firstPageColumnA, QStringLiteral("Arial"), 8);

@@ -103,18 +103,27 @@ Reference<XComponentContext> connectDesktop(const QString& pipe)
     throw Failure(noAnswerMessage());
 }
 
-// Saving as .xlsx must not stop at the office's "keep the current format?" question.
-void disableAlienFormatWarning(const Reference<XComponentContext>& context)
+void setOfficeSetting(const Reference<XComponentContext>& context, const char* node,
+                      const char* name, const Any& value)
 {
     auto provider = css::configuration::theDefaultProvider::get(context);
-    css::beans::NamedValue nodePath(
-        "nodepath", Any(OUString("/org.openoffice.Office.Common/Save/Document")));
+    css::beans::NamedValue nodePath("nodepath", Any(OUString::createFromAscii(node)));
     Sequence<Any> arguments(1);
     arguments.getArray()[0] <<= nodePath;
     auto access = provider->createInstanceWithArguments(
         "com.sun.star.configuration.ConfigurationUpdateAccess", arguments);
-    setProperty(access, "WarnAlienFormat", Any(false));
+    setProperty(access, name, value);
     Reference<css::util::XChangesBatch>(access, UNO_QUERY_THROW)->commitChanges();
+}
+
+// The programs work unattended: saving as .xlsx must not ask which format to keep, and a
+// paste over filled cells must not ask whether to replace them (unanswered, it pastes nothing).
+void disableQuestions(const Reference<XComponentContext>& context)
+{
+    setOfficeSetting(context, "/org.openoffice.Office.Common/Save/Document", "WarnAlienFormat",
+                     Any(false));
+    setOfficeSetting(context, "/org.openoffice.Office.Calc/Input", "ReplaceCellsWarning",
+                     Any(false));
 }
 
 Sequence<css::beans::PropertyValue> loadArguments(bool asTemplate)
@@ -190,8 +199,7 @@ std::unique_ptr<Office> Office::start(Kind kind)
     }
     guarded(QStringLiteral("preparare LibreOffice"), [&] {
         impl->desktop = css::frame::Desktop::create(impl->context);
-        if (kind == Kind::Desktop)
-            disableAlienFormatWarning(impl->context);
+        disableQuestions(impl->context);
     });
     return std::unique_ptr<Office>(new Office(std::move(impl)));
 }

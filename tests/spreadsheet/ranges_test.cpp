@@ -117,12 +117,14 @@ TEST_F(RangesTest, ClipOutlivesItsWorkbook)
     from.setGreyFill(RangeAddress::parse("A1:C1"));
     const auto clip = from.copy(RangeAddress::parse("A1:C1"));
     source.close();
+    sheet->write(30, 3, CellInput::of(QStringLiteral("da sostituire")));
 
     sheet->paste(clip, 30, 2);
 
     EXPECT_EQ(clip.rowCount(), 1);
     EXPECT_EQ(clip.columnCount(), 3);
     EXPECT_EQ(sheet->cell(30, 2).text, "Totale");
+    EXPECT_EQ(sheet->cell(30, 3).number, 4);
     EXPECT_TRUE(sheet->isBold(30, 2));
     EXPECT_EQ(sheet->fillColour(30, 4), 0xD9D9D9u);
     EXPECT_EQ(sheet->formula(30, 4), "=C30*2");
