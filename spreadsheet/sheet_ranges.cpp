@@ -10,7 +10,9 @@
 #include <com/sun/star/sheet/CellFlags.hpp>
 #include <com/sun/star/sheet/XCellRangeAddressable.hpp>
 #include <com/sun/star/sheet/XCellRangeMovement.hpp>
+#include <com/sun/star/sheet/XSheetCellCursor.hpp>
 #include <com/sun/star/sheet/XSheetOperation.hpp>
+#include <com/sun/star/sheet/XUsedAreaCursor.hpp>
 #include <com/sun/star/table/TableSortField.hpp>
 #include <com/sun/star/table/XColumnRowRange.hpp>
 #include <com/sun/star/table/XTableRows.hpp>
@@ -31,6 +33,16 @@ css::table::CellRangeAddress unoAddress(short sheet, const RangeAddress& range)
 Reference<css::table::XTableRows> rowsOf(const Sheet::Impl& impl)
 {
     return Reference<css::table::XColumnRowRange>(impl.sheet, UNO_QUERY_THROW)->getRows();
+}
+
+// The last column that holds anything: copying whole rows beyond it costs time for nothing.
+sal_Int32 lastUsedColumn(const Sheet::Impl& impl)
+{
+    auto cursor = impl.sheet->createCursor();
+    Reference<css::sheet::XUsedAreaCursor>(cursor, UNO_QUERY_THROW)->gotoEndOfUsedArea(false);
+    return Reference<css::sheet::XCellRangeAddressable>(cursor, UNO_QUERY_THROW)
+        ->getRangeAddress()
+        .EndColumn;
 }
 
 Reference<css::beans::XPropertySet> rowAt(const Sheet::Impl& impl, int row)
@@ -130,6 +142,7 @@ void Sheet::copyRows(int firstRow, int lastRow, int toRow)
                          ->getRangeAddress();
         whole.StartRow = firstRow - 1;
         whole.EndRow = lastRow - 1;
+        whole.EndColumn = lastUsedColumn(*impl_);
         Reference<css::sheet::XCellRangeMovement>(impl_->sheet, UNO_QUERY_THROW)
             ->copyRange(css::table::CellAddress(whole.Sheet, 0, toRow - 1), whole);
     });
