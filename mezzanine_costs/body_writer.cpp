@@ -11,7 +11,6 @@ namespace {
 
 using quote::kColAmount;
 using quote::kColDescr;
-using quote::kColMeasure;
 using sheet::CellInput;
 using sheet::CellRow;
 using sheet::RangeAddress;
@@ -26,17 +25,6 @@ QString relative(int offset)
     return QStringLiteral("R[%1]C").arg(offset);
 }
 
-CellRow articleCells(const quote::QuoteRow& row, const quote::Discount& discount)
-{
-    return {CellInput::of(row.code),
-            CellInput::of(row.descr),
-            CellInput::of(row.quantity),
-            row.hasMeasure() ? CellInput::of(row.measure) : CellInput::of(quote::kNoMeasure),
-            CellInput::of(row.price),
-            discount.given ? CellInput::of(discount.percent) : CellInput::nothing(),
-            CellInput::formula(quote::amountFormula(row.hasMeasure(), discount.given))};
-}
-
 CellRow lineCells(const BodyLine& line, int bodyRow, const PageBlocks& blocks,
                   const quote::Discount& discount)
 {
@@ -45,7 +33,7 @@ CellRow lineCells(const BodyLine& line, int bodyRow, const PageBlocks& blocks,
     case BodyLine::Kind::Blank:
         break;
     case BodyLine::Kind::Article:
-        return articleCells(line.article, discount);
+        return quote::quoteRowCells(line.article, discount);
     case BodyLine::Kind::Total:
         cells[kColDescr - 1] = CellInput::of(line.label);
         cells[kColAmount - 1] = CellInput::formula(sumFormula(line.sum, bodyRow, blocks));
@@ -97,8 +85,7 @@ void writeRows(sheet::Sheet& sheet, const QMap<int, CellRow>& rows)
         sheet.writeBlock(runFirst, 1, run);
 }
 
-// The measure format on each run of adjacent sheet rows holding an article with a measure.
-void formatMeasures(sheet::Sheet& sheet, const CostSheetBody& body, const PageBlocks& blocks)
+QList<int> measuredSheetRows(const CostSheetBody& body, const PageBlocks& blocks)
 {
     QList<int> measured;
     for (int row = body.firstRow; row < body.endRow(); ++row) {
@@ -106,14 +93,7 @@ void formatMeasures(sheet::Sheet& sheet, const CostSheetBody& body, const PageBl
         if (line.kind == BodyLine::Kind::Article && line.article.hasMeasure())
             measured.append(blocks.sheetRow(row));
     }
-    for (qsizetype i = 0; i < measured.size();) {
-        qsizetype end = i + 1;
-        while (end < measured.size() && measured[end] == measured[end - 1] + 1)
-            ++end;
-        sheet.setNumberFormat(RangeAddress::rows(measured[i], measured[end - 1], kColMeasure, kColMeasure),
-                              quote::kMeasureFormat);
-        i = end;
-    }
+    return measured;
 }
 
 void styleLine(sheet::Sheet& sheet, const BodyLine& line, int sheetRow)
@@ -161,7 +141,7 @@ void writeBody(sheet::Sheet& sheet, const CostSheetBody& body, const PageBlocks&
                const quote::Discount& discount)
 {
     writeRows(sheet, sheetRows(body, blocks, discount));
-    formatMeasures(sheet, body, blocks);
+    quote::formatMeasures(sheet, measuredSheetRows(body, blocks));
     for (int row = body.firstRow; row < body.endRow(); ++row)
         styleLine(sheet, body.at(row), blocks.sheetRow(row));
 }

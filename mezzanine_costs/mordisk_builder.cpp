@@ -12,7 +12,7 @@
 #include "quote_sheet/customer_header.h"
 #include "quote_sheet/preflight.h"
 #include "quote_sheet/pricing.h"
-#include "quote_sheet/quote_number.h"
+#include "quote_sheet/numbered_quotation.h"
 #include "quote_sheet/run_finish.h"
 
 namespace zuvo::mezzanine {
@@ -62,20 +62,12 @@ void MordiskBuilder::GeneraPreventivo(const window::QuoteRequest& request, db::D
     db::PriceList priceList = conn.priceList(db::PriceTable::Listino);
     sheet::Office& office = office_();
 
-    quote::raiseRunningNumber(office, dataFile(kTemplate), QStringLiteral("B2"));
-    sheet::Workbook quotation = office.openCopyOf(dataFile(kTemplate));
-    try {
+    quote::buildNumberedQuotation(office, dataFile(kTemplate), [&](sheet::Workbook& quotation) {
         MezzanineRun run(quotation.activeSheet(), std::move(priceList));
         buildCostSheet(run, request, orders, office);
         flags = run.flags;
         quote::finishRun(quotation, handOver_, kConsumedFiles);
-    } catch (...) {
-        try {
-            quotation.close();
-        } catch (...) {
-        }
-        throw;
-    }
+    });
 }
 
 } // namespace zuvo::mezzanine

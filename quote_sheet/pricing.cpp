@@ -33,40 +33,17 @@ bool anySortKey(const ArticleList& list)
     return false;
 }
 
-sheet::CellRow cellsOf(const QuoteRow& row, bool withSortKey)
+sheet::CellRow articleCells(const QuoteRow& row)
 {
-    sheet::CellRow cells{
-        CellInput::of(row.code),
-        CellInput::of(row.descr),
-        CellInput::of(row.quantity),
-        row.hasMeasure() ? CellInput::of(row.measure) : CellInput::of(kNoMeasure),
-        CellInput::of(row.price),
-    };
-    if (withSortKey) {
-        cells << CellInput::nothing() << CellInput::nothing()
-              << (row.sortKey ? CellInput::of(*row.sortKey) : CellInput::nothing());
-    }
-    return cells;
+    return {CellInput::of(row.code), CellInput::of(row.descr), CellInput::of(row.quantity),
+            row.hasMeasure() ? CellInput::of(row.measure) : CellInput::of(kNoMeasure),
+            CellInput::of(row.price)};
 }
 
-// Applies the measure format to each run of consecutive rows that have a measure.
-void formatMeasures(sheet::Sheet& sheet, const ArticleList& list)
+sheet::CellRow pricingCells(const QuoteRow& row, const Discount& discount)
 {
-    const auto& rows = list.rows();
-    for (qsizetype i = 0; i < rows.size();) {
-        if (!rows[i].hasMeasure()) {
-            ++i;
-            continue;
-        }
-        qsizetype end = i;
-        while (end < rows.size() && rows[end].hasMeasure())
-            ++end;
-        const int first = list.firstRow() + int(i);
-        sheet.setNumberFormat(RangeAddress::rows(first, first + int(end - i) - 1, kColMeasure,
-                                                 kColMeasure),
-                              kMeasureFormat);
-        i = end;
-    }
+    return {discount.given ? CellInput::of(discount.percent) : CellInput::nothing(),
+            CellInput::formula(amountFormula(row.hasMeasure(), discount.given))};
 }
 
 QuoteRow rowFromCells(const QList<sheet::Cell>& cells)
@@ -85,6 +62,24 @@ QuoteRow rowFromCells(const QList<sheet::Cell>& cells)
 
 } // namespace
 
+sheet::CellRow quoteRowCells(const QuoteRow& row, const Discount& discount)
+{
+    return articleCells(row) + pricingCells(row, discount);
+}
+
+void formatMeasures(sheet::Sheet& sheet, const QList<int>& measuredRows)
+{
+    for (qsizetype i = 0; i < measuredRows.size();) {
+        qsizetype end = i + 1;
+        while (end < measuredRows.size() && measuredRows[end] == measuredRows[end - 1] + 1)
+            ++end;
+        sheet.setNumberFormat(
+            RangeAddress::rows(measuredRows[i], measuredRows[end - 1], kColMeasure, kColMeasure),
+            kMeasureFormat);
+        i = end;
+    }
+}
+
 void writeArticleRows(sheet::Sheet& sheet, const ArticleList& list)
 {
     if (list.isEmpty())
@@ -92,10 +87,19 @@ void writeArticleRows(sheet::Sheet& sheet, const ArticleList& list)
     const bool withSortKey = anySortKey(list);
     QList<sheet::CellRow> block;
     block.reserve(list.size());
-    for (const QuoteRow& row : list.rows())
-        block.append(cellsOf(row, withSortKey));
+    QList<int> measuredRows;
+    for (const QuoteRow& row : list.rows()) {
+        sheet::CellRow cells = articleCells(row);
+        if (withSortKey) {
+            cells << CellInput::nothing() << CellInput::nothing()
+                  << (row.sortKey ? CellInput::of(*row.sortKey) : CellInput::nothing());
+        }
+        if (row.hasMeasure())
+            measuredRows << list.firstRow() + int(block.size());
+        block.append(cells);
+    }
     sheet.writeBlock(list.firstRow(), kColCode, block);
-    formatMeasures(sheet, list);
+    formatMeasures(sheet, measuredRows);
 }
 
 void writePricing(sheet::Sheet& sheet, const ArticleList& list, const Discount& discount)
@@ -104,10 +108,8 @@ void writePricing(sheet::Sheet& sheet, const ArticleList& list, const Discount& 
         return;
     QList<sheet::CellRow> block;
     block.reserve(list.size());
-    for (const QuoteRow& row : list.rows()) {
-        block.append({discount.given ? CellInput::of(discount.percent) : CellInput::nothing(),
-                      CellInput::formula(amountFormula(row.hasMeasure(), discount.given))});
-    }
+    for (const QuoteRow& row : list.rows())
+        block.append(pricingCells(row, discount));
     sheet.writeBlock(list.firstRow(), kColDiscount, block);
 }
 

@@ -19,6 +19,12 @@ struct Discount {
 // The R1C1 amount formula of a row: quantity x (measure x) price, less the discount.
 QString amountFormula(bool hasMeasure, bool discounted);
 
+// The cells of a priced quote row, columns A to G.
+sheet::CellRow quoteRowCells(const QuoteRow& row, const Discount& discount);
+
+// Gives the measure format to column D of the rows, one call per run of adjacent rows.
+void formatMeasures(sheet::Sheet& sheet, const QList<int>& measuredRows);
+
 // Writes the articles' columns A to E (and H when a row has a sort key) and the measure
 // format, in as few calls as the sheet allows.
 void writeArticleRows(sheet::Sheet& sheet, const ArticleList& list);

@@ -3,8 +3,8 @@
 #include "common/data_folder.h"
 #include "database/database.h"
 #include "quote_sheet/customer_header.h"
+#include "quote_sheet/numbered_quotation.h"
 #include "quote_sheet/preflight.h"
-#include "quote_sheet/quote_number.h"
 #include "quote_sheet/run_finish.h"
 #include "racking/family_closing.h"
 #include "racking/family_files.h"
@@ -71,19 +71,11 @@ void TavreloBuilder::GeneraPreventivo(const window::QuoteRequest& request, db::D
     db::PriceList priceList = conn.priceList(db::PriceTable::ListinoScaff);
     sheet::Office& office = office_();
 
-    quote::raiseRunningNumber(office, dataFile(kTemplate), QStringLiteral("B2"));
-    sheet::Workbook quotation = office.openCopyOf(dataFile(kTemplate));
-    try {
+    quote::buildNumberedQuotation(office, dataFile(kTemplate), [&](sheet::Workbook& quotation) {
         RackingRun run(quotation.activeSheet(), std::move(priceList), request.sconto);
         buildQuotation(run, office, request, orders);
         quote::finishRun(quotation, handOver_, consumedFiles());
-    } catch (...) {
-        try {
-            quotation.close();
-        } catch (...) {
-        }
-        throw;
-    }
+    });
 }
 
 } // namespace zuvo::racking

@@ -1,41 +1,18 @@
 #include "tests/mezzanine_costs/mordisk_fixture.h"
 
-#include "common/data_folder.h"
-#include "common/failure.h"
 #include "mezzanine_costs/mordisk_builder.h"
 #include "tests/support/office_environment.h"
 
-#include <QFile>
-
 namespace zuvo::test {
-
-void MordiskRun::addPriceRows(const QStringList& statements)
-{
-    const QString extra = folder.file(QStringLiteral("test-rows.sql"));
-    QFile file(extra);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    for (const QString& statement : statements)
-        file.write(statement.toUtf8() + ";\n");
-    file.close();
-    const QString sql = QStringLiteral(ZUVO_SAMPLE_SQL_DIR);
-    db::createDatabase(folder.file(QStringLiteral("dbzuvo.sqlite")),
-                       {sql + QStringLiteral("/schema.sql"), sql + QStringLiteral("/rows.sql"), extra});
-}
 
 void MordiskRun::writeOrders(const QStringList& lines)
 {
-    QFile file(folder.file(QStringLiteral("codord.txt")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QByteArray bytes = "ORDINE DI PROVA\r\nCODICE    MISURA  QTA\r\n";
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    file.write(bytes);
+    writeOrderFile(QStringLiteral("codord.txt"), lines);
 }
 
 void MordiskRun::setTemplateNumber(std::optional<double> number)
 {
-    const QString path = folder.file(QStringLiteral("SchedaScaff.xlsx"));
-    sheet::Workbook workbook = office().open(path);
+    sheet::Workbook workbook = office().open(folder.file(QStringLiteral("SchedaScaff.xlsx")));
     workbook.activeSheet().write(QStringLiteral("B2"), number ? sheet::CellInput::of(*number)
                                                               : sheet::CellInput::nothing());
     workbook.save();
@@ -44,47 +21,14 @@ void MordiskRun::setTemplateNumber(std::optional<double> number)
 
 void MordiskRun::run(const window::QuoteRequest& request, bool cancelSaveAs)
 {
-    quote::AnsweredHandOver handOver(cancelSaveAs ? std::nullopt
-                                                  : std::optional<QString>(savedPath()));
-    mezzanine::MordiskBuilder builder([]() -> sheet::Office& { return office(); }, handOver);
-    db::Database conn = db::Database::open(folder.file(QStringLiteral("dbzuvo.sqlite")));
-    builder.GeneraPreventivo(request, conn, flags);
+    const auto answer = handOver(cancelSaveAs);
+    mezzanine::MordiskBuilder builder(testOffice(), *answer);
+    generate(builder, request);
 }
 
 QString MordiskRun::runExpectingFailure(const window::QuoteRequest& request)
 {
-    try {
-        run(request);
-    } catch (const Failure& failure) {
-        return failure.message();
-    }
-    ADD_FAILURE() << "the run did not fail";
-    return {};
-}
-
-sheet::Sheet MordiskRun::saved()
-{
-    if (!savedWorkbook_)
-        savedWorkbook_ = office().open(savedPath());
-    return savedWorkbook_->activeSheet();
-}
-
-double MordiskRun::templateNumber()
-{
-    sheet::Workbook workbook = office().open(folder.file(QStringLiteral("SchedaScaff.xlsx")));
-    const double number = workbook.activeSheet().cell(QStringLiteral("B2")).toNumber();
-    workbook.close();
-    return number;
-}
-
-QString MordiskRun::savedPath() const
-{
-    return folder.file(QStringLiteral("preventivo-salvato.xlsx"));
-}
-
-bool MordiskRun::dataFileExists(const QString& name) const
-{
-    return QFile::exists(folder.file(name));
+    return failureOf([&] { run(request); });
 }
 
 window::QuoteRequest MordiskRun::request(const QString& sconto)
@@ -98,14 +42,6 @@ window::QuoteRequest MordiskRun::request(const QString& sconto)
     request.sconto = sconto;
     request.trasporto = QStringLiteral(" ");
     return request;
-}
-
-void MordiskRun::TearDown()
-{
-    if (savedWorkbook_) {
-        savedWorkbook_->close();
-        savedWorkbook_.reset();
-    }
 }
 
 } // namespace zuvo::test

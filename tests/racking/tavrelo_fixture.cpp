@@ -45,42 +45,20 @@ void TavreloRun::SetUp()
         removeDataFile(name);
 }
 
-void TavreloRun::TearDown()
-{
-    if (savedWorkbook_) {
-        savedWorkbook_->close();
-        savedWorkbook_.reset();
-    }
-}
-
 void TavreloRun::setPrices(const QList<TestPrice>& prices)
 {
-    const QString extra = folder.file(QStringLiteral("test-rows.sql"));
-    QFile file(extra);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QStringList statements;
     for (const TestPrice& price : prices) {
-        file.write(QStringLiteral("DELETE FROM ListinoScaff WHERE Codice = %1;\n")
-                       .arg(sqlText(price.code))
-                       .toUtf8());
-        file.write(insertStatement(price).toUtf8() + ";\n");
+        statements << QStringLiteral("DELETE FROM ListinoScaff WHERE Codice = %1").arg(sqlText(price.code))
+                   << insertStatement(price);
     }
-    file.close();
-    const QString database = folder.file(QStringLiteral("dbzuvo.sqlite"));
-    QFile::remove(database);
-    const QString sql = QStringLiteral(ZUVO_SAMPLE_SQL_DIR);
-    db::createDatabase(database, {sql + QStringLiteral("/schema.sql"),
-                                  sql + QStringLiteral("/rows.sql"), extra});
+    rebuildDatabase(statements);
 }
 
 void TavreloRun::writeFamily(racking::Family family, const QStringList& lines,
                              const QByteArray& lineEnd)
 {
-    QFile file(folder.file(racking::orderFileOf(family)));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QByteArray bytes = "DISTINTA DI PROVA" + lineEnd + "CODICE    MISURA  QTA" + lineEnd;
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + lineEnd;
-    file.write(bytes);
+    writeOrderFile(racking::orderFileOf(family), lines, lineEnd);
 }
 
 void TavreloRun::writeDataFile(const QString& name)
@@ -105,10 +83,8 @@ QString TavreloRun::orderLine(const QString& code, int millimetres, const QStrin
 
 void TavreloRun::run(const QString& sconto, bool cancelSaveAs)
 {
-    quote::AnsweredHandOver handOver(cancelSaveAs ? std::nullopt
-                                                  : std::optional<QString>(savedPath()));
-    racking::TavreloBuilder builder([]() -> sheet::Office& { return office(); }, handOver);
-    db::Database conn = db::Database::open(folder.file(QStringLiteral("dbzuvo.sqlite")));
+    const auto answer = handOver(cancelSaveAs);
+    racking::TavreloBuilder builder(testOffice(), *answer);
     window::QuoteRequest request;
     request.cliNome = QStringLiteral("BIANCHI LOGISTICA S.P.A.");
     request.cliIndirizzo = QStringLiteral("VIA DELLE INDUSTRIE 4");
@@ -116,44 +92,12 @@ void TavreloRun::run(const QString& sconto, bool cancelSaveAs)
     request.cliLocalita = QStringLiteral("VERONA");
     request.cliProv = QStringLiteral("VR");
     request.sconto = sconto;
-    window::GroupFlags flags;
-    builder.GeneraPreventivo(request, conn, flags);
+    generate(builder, request);
 }
 
 QString TavreloRun::runExpectingFailure(const QString& sconto)
 {
-    try {
-        run(sconto);
-    } catch (const Failure& failure) {
-        return failure.message();
-    }
-    ADD_FAILURE() << "the run did not fail";
-    return {};
-}
-
-sheet::Sheet TavreloRun::saved()
-{
-    if (!savedWorkbook_)
-        savedWorkbook_ = office().open(savedPath());
-    return savedWorkbook_->activeSheet();
-}
-
-double TavreloRun::templateNumber()
-{
-    sheet::Workbook workbook = office().open(folder.file(QStringLiteral("SchedaScaff.xlsx")));
-    const double value = workbook.activeSheet().cell(QStringLiteral("B2")).toNumber();
-    workbook.close();
-    return value;
-}
-
-QString TavreloRun::savedPath() const
-{
-    return folder.file(QStringLiteral("preventivo-salvato.xlsx"));
-}
-
-bool TavreloRun::dataFileExists(const QString& name) const
-{
-    return QFile::exists(folder.file(name));
+    return failureOf([&] { run(sconto); });
 }
 
 } // namespace zuvo::test

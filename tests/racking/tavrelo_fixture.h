@@ -1,22 +1,11 @@
 #pragma once
 
 #include "racking/family.h"
-#include "spreadsheet/workbook.h"
-#include "tests/support/temp_data_folder.h"
-#include "window/quote_builder.h"
+#include "tests/support/quote_run.h"
 
 #include <QList>
 #include <QPair>
 #include <QStringList>
-#include <gtest/gtest.h>
-#include <optional>
-#include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace zuvo::test {
 
@@ -30,14 +19,13 @@ struct TestPrice {
 
 // A Tavrelo run on a fresh sample data folder without family files, with the Save As
 // answered by a path.
-class TavreloRun : public ::testing::Test {
+class TavreloRun : public QuoteRunTest {
 public:
     // An order line in its fixed columns: code, measure in millimetres, quantity.
     static QString orderLine(const QString& code, int millimetres, const QString& quantity);
 
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Rebuilds the folder's database from the sample SQL with these rows replacing any
     // sample row of the same code.
@@ -53,21 +41,10 @@ protected:
     void run(const QString& sconto = QString(), bool cancelSaveAs = false);
     // Runs and expects a failure; returns its message.
     QString runExpectingFailure(const QString& sconto = QString());
-    // The saved quotation's quote sheet (closed by the fixture).
-    sheet::Sheet saved();
-    // The template's B2 as it is on disk.
-    double templateNumber();
-    bool dataFileExists(const QString& name) const;
 
     // Checks, for shorter tests: column texts and numbers of a row of the saved sheet.
     QString text(int row, int column) { return saved().cell(row, column).toText(); }
     double number(int row, int column) { return saved().cell(row, column).toNumber(); }
-
-    TempDataFolder folder;
-
-private:
-    QString savedPath() const;
-    std::optional<sheet::Workbook> savedWorkbook_;
 };
 
 } // namespace zuvo::test
