@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <com/sun/star/awt/XTopWindow2.hpp>
 #include <com/sun/star/awt/PosSize.hpp>
 #include <com/sun/star/awt/XWindow.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
@@ -52,12 +53,17 @@ Sequence<css::beans::PropertyValue> xlsxStoreArguments()
     return arguments;
 }
 
-// Without a window manager the window would open tiny.
+// A frame loaded hidden keeps a tiny size: give it one before and after showing it, and let
+// the window manager maximise it.
 void showFrameWindow(const Reference<css::frame::XFrame>& frame)
 {
     auto window = frame->getContainerWindow();
     window->setPosSize(40, 40, 1200, 800, css::awt::PosSize::POSSIZE);
     window->setVisible(true);
+    window->setPosSize(40, 40, 1200, 800, css::awt::PosSize::POSSIZE);
+    Reference<css::awt::XTopWindow2> top(window, css::uno::UNO_QUERY);
+    if (top.is())
+        top->setIsMaximized(true);
     window->setFocus();
 }
 
