@@ -3,7 +3,6 @@
 #include "common/failure.h"
 #include "database/sql_access.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -12,14 +11,21 @@
 
 namespace zuvo::db {
 
+using detail::driverName;
+using detail::failureFor;
+using detail::newConnectionName;
+
 namespace {
 
-const QString driverName = QStringLiteral("QSQLITE");
 // Long enough to ride over another program's short write, short enough not to look hung.
 const QString connectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
 const QString customerColumns = QStringLiteral(u"Nome, Indirizzo, CAP, \"Località\", Prov");
 
 enum SqliteCode { SqliteError = 1, Busy = 5, Locked = 6, ReadOnly = 8, Corrupt = 11, CantOpen = 14, NotADatabase = 26 };
+
+} // namespace
+
+namespace detail {
 
 QString newConnectionName()
 {
@@ -27,7 +33,6 @@ QString newConnectionName()
     return QStringLiteral("zuvo-db-%1").arg(++counter);
 }
 
-// The user's sentence for an SQLite error on the database file at path.
 Failure failureFor(const QSqlError& error, const QString& path)
 {
     const QString detail = error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -48,6 +53,10 @@ Failure failureFor(const QSqlError& error, const QString& path)
         return Failure(QStringLiteral("Errore del database \"%1\": %2.").arg(path, detail));
     }
 }
+
+} // namespace detail
+
+namespace {
 
 QString textOf(const QVariant& value)
 {
@@ -194,86 +203,6 @@ void Database::close()
 bool Database::isOpen() const
 {
     return !connectionName_.isEmpty();
-}
-
-namespace {
-
-QString readScript(const QString& sqlFile)
-{
-    QFile file(sqlFile);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Impossibile leggere il file SQL \"%1\": %2.").arg(sqlFile, file.errorString()));
-    return QString::fromUtf8(file.readAll());
-}
-
-// Statements end with ";" at the end of a line; "--" lines are comments.
-QStringList statementsOf(QString script)
-{
-    script.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList statements;
-    QString current;
-    for (const QString& line : script.split(u'\n')) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QStringLiteral("--")) || (trimmed.isEmpty() && current.isEmpty()))
-            continue;
-        current += line + u'\n';
-        if (trimmed.endsWith(u';')) {
-            statements.append(current.trimmed().chopped(1));
-            current.clear();
-        }
-    }
-    if (!current.trimmed().isEmpty())
-        statements.append(current.trimmed());
-    return statements;
-}
-
-void runScript(QSqlDatabase& db, const QString& sqlFile)
-{
-    for (const QString& statement : statementsOf(readScript(sqlFile))) {
-        QSqlQuery query(db);
-        if (!query.exec(statement)) {
-            throw Failure(QStringLiteral("Errore nel file SQL \"%1\" all'istruzione:\n%2\n%3")
-                              .arg(sqlFile, statement, query.lastError().text()));
-        }
-    }
-}
-
-void buildDatabase(const QString& filePath, const QStringList& sqlFiles)
-{
-    const QString name = newConnectionName();
-    struct Removal {
-        QString name;
-        ~Removal() { QSqlDatabase::removeDatabase(name); }
-    } removal{name};
-
-    QSqlDatabase db = QSqlDatabase::addDatabase(driverName, name);
-    db.setDatabaseName(filePath);
-    if (!db.open() || !db.transaction())
-        throw failureFor(db.lastError(), filePath);
-    for (const QString& sqlFile : sqlFiles)
-        runScript(db, sqlFile);
-    if (!db.commit())
-        throw failureFor(db.lastError(), filePath);
-    db.close();
-}
-
-} // namespace
-
-void createDatabase(const QString& filePath, const QStringList& sqlFiles)
-{
-    // Built aside and moved into place, so a failing script never leaves half a database.
-    const QString partial = filePath + QStringLiteral(".part");
-    QFile::remove(partial);
-    try {
-        buildDatabase(partial, sqlFiles);
-    } catch (...) {
-        QFile::remove(partial);
-        throw;
-    }
-    if (QFile::exists(filePath) && !QFile::remove(filePath))
-        throw Failure(QStringLiteral("Impossibile sostituire il file \"%1\".").arg(filePath));
-    if (!QFile::rename(partial, filePath))
-        throw Failure(QStringLiteral("Impossibile creare il file \"%1\".").arg(filePath));
 }
 
 } // namespace zuvo::db
