@@ -3,9 +3,12 @@
 #include "common/failure.h"
 #include "database/sql_access.h"
 
+#include <QCollator>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 #include <atomic>
 #include <utility>
 
@@ -163,12 +166,17 @@ QList<Customer> Database::customers() const
         QStringLiteral("SELECT %1 FROM Clienti WHERE Nome IS NOT NULL ORDER BY rowid").arg(customerColumns)));
 }
 
+// Sorted here rather than by SQLite, whose NOCASE folds only plain letters: "Èrba" must come
+// before "Fiore", as a user reading the list expects.
 QList<Customer> Database::customersByName() const
 {
-    return readCustomers(detail::run(
-        detail::connection(connectionName_),
-        QStringLiteral("SELECT %1 FROM Clienti WHERE Nome IS NOT NULL ORDER BY Nome COLLATE NOCASE, rowid")
-            .arg(customerColumns)));
+    QList<Customer> sorted = customers();
+    QCollator collator(QLocale(QLocale::Italian, QLocale::Italy));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(sorted.begin(), sorted.end(), [&](const Customer& a, const Customer& b) {
+        return collator.compare(a.nome, b.nome) < 0;
+    });
+    return sorted;
 }
 
 std::optional<Customer> Database::customerNamed(const QString& nome) const

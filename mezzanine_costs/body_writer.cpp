@@ -125,14 +125,10 @@ QString sumFormula(const AmountSum& sum, int bodyRow, const PageBlocks& blocks)
         for (int row : sum.rows)
             terms << QStringLiteral("R%1C%2").arg(blocks.sheetRow(row)).arg(kColAmount);
     } else {
-        const auto runs = blocks.sheetRuns(sum.first, bodyRow - 2);
-        for (qsizetype i = 0; i < runs.size(); ++i) {
-            const auto [first, last] = runs[i];
-            const QString start = (i == 0 && sum.form == AmountSum::Form::FromRow)
-                ? QStringLiteral("R%1C").arg(first)
-                : relative(first - totalRow);
-            terms << start + QLatin1Char(':') + relative(last - totalRow);
-        }
+        const int first = blocks.sheetRow(sum.first);
+        const QString start = sum.form == AmountSum::Form::FromRow ? QStringLiteral("R%1C").arg(first)
+                                                                   : relative(first - totalRow);
+        terms << start + QLatin1Char(':') + relative(blocks.sheetRow(bodyRow - 2) - totalRow);
     }
     return QStringLiteral("=SUM(%1)").arg(terms.join(QLatin1Char(',')));
 }

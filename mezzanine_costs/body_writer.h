@@ -8,7 +8,8 @@
 namespace zuvo::mezzanine {
 
 // The amount formula of a total at body row `bodyRow`, over the sheet rows where the rows it
-// adds landed; a range that a page break cuts becomes one range per page.
+// adds landed. A range that a page break cuts keeps its two ends where they landed, as a cut
+// and paste of the rows below the first block leaves it: the rows between hold no amounts.
 QString sumFormula(const AmountSum& sum, int bodyRow, const PageBlocks& blocks);
 
 // Writes the body onto its page blocks: every line in columns A to G with the styles of its

@@ -43,21 +43,6 @@ int PageBlocks::sheetRow(int bodyRow) const
     return bodyRow + kBlockShift * (block - 1);
 }
 
-QList<std::pair<int, int>> PageBlocks::sheetRuns(int first, int last) const
-{
-    if (last < first)
-        return {{sheetRow(first), sheetRow(last)}};
-    QList<std::pair<int, int>> runs;
-    for (int row = first; row <= last; ++row) {
-        const int sheet = sheetRow(row);
-        if (!runs.isEmpty() && runs.last().second == sheet - 1)
-            runs.last().second = sheet;
-        else
-            runs.append({sheet, sheet});
-    }
-    return runs;
-}
-
 int PageBlocks::documentTotalRow() const
 {
     if (count_ == 1)

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QList>
-#include <utility>
-
 namespace zuvo::mezzanine {
 
 // Where the body of a cost sheet lands on the 56-row page blocks. A body whose fee note stands
@@ -18,9 +15,6 @@ public:
     bool continues() const { return count_ > 1; }
     // The sheet row of a body row.
     int sheetRow(int bodyRow) const;
-    // The sheet rows of the body rows `first` to `last`, as runs of adjacent sheet rows; a
-    // reversed range stays one run.
-    QList<std::pair<int, int>> sheetRuns(int first, int last) const;
     // The row of the document total's label: 48 on one page, else page row 44 of the last block.
     int documentTotalRow() const;
     int lastBlockFirstRow() const;

@@ -55,9 +55,8 @@ void styleStatusLine(QLineEdit* statusLine)
 void Form1::createControls()
 {
     setWindowTitle(QStringLiteral("Generazione preventivo"));
-    const QRect client = twipsRect(7530, 2115, 9360, 4425);
-    move(client.topLeft());
-    resize(client.size());
+    // The design places the client area; setGeometry, unlike move, leaves the frame outside it.
+    setGeometry(twipsRect(7530, 2115, 9360, 4425));
     // The design's measures fit a narrow 8-point sans font at 96 dpi (Arial or its metric twin
     // Liberation Sans); a larger or wider desktop font would clip the captions and the status.
     QFont small(QStringLiteral("Arial"));

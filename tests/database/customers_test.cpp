@@ -25,10 +25,12 @@ INSERT INTO Clienti VALUES ('Rossi', 'Via Po 1', '10100', 'TORINO', 'TO');
 INSERT INTO Clienti VALUES ('bianchi', NULL, NULL, NULL, NULL);
 INSERT INTO Clienti VALUES ('Verdi', 'Via Roma 2', '20100', 'MILANO', 'MI');
 INSERT INTO Clienti VALUES ('Bassi', '', '', '', '');
+INSERT INTO Clienti VALUES ('Èrba Arredi', '', '', '', '');
 )");
     const Database db = Database::open(file.path());
-    EXPECT_EQ(namesOf(db.customers()), (QStringList{"Rossi", "bianchi", "Verdi", "Bassi"}));
-    EXPECT_EQ(namesOf(db.customersByName()), (QStringList{"Bassi", "bianchi", "Rossi", "Verdi"}));
+    EXPECT_EQ(namesOf(db.customers()), (QStringList{"Rossi", "bianchi", "Verdi", "Bassi", "Èrba Arredi"}));
+    EXPECT_EQ(namesOf(db.customersByName()),
+              (QStringList{"Bassi", "bianchi", "Èrba Arredi", "Rossi", "Verdi"}));
 }
 
 TEST(Customers, LeavesOutRowsWithoutNameAndReadsNullFieldsAsEmpty)

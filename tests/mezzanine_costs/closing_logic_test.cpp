@@ -82,9 +82,6 @@ TEST(PageBlocks, LongerBodyContinuesOnAThirdBlock)
     EXPECT_EQ(blocks.lastBlockFirstRow(), 113);
     EXPECT_EQ(PageBlocks::forNoteRow(109).count(), 3);
     EXPECT_EQ(PageBlocks::forNoteRow(110).count(), 4);
-
-    using Runs = QList<std::pair<int, int>>;
-    EXPECT_EQ(blocks.sheetRuns(40, 80), (Runs{{40, 42}, {66, 98}, {122, 126}}));
 }
 
 TEST(SumFormula, FormsOnOnePage)
@@ -97,15 +94,19 @@ TEST(SumFormula, FormsOnOnePage)
               "=SUM(R19C7,R25C7,R29C7)");
 }
 
-TEST(SumFormula, RangesCutByThePageLeaveOutTheRowsBetween)
+// Each end of a range follows its own row, as a cut and paste of the rows from 43 leaves it.
+TEST(SumFormula, RangesCutByThePageKeepTheirEndsWhereTheyLanded)
 {
     const PageBlocks twoPages = PageBlocks::forNoteRow(50);
-    // the list in body rows 10 to 45, its total in body row 47, now sheet row 70
-    EXPECT_EQ(sumFormula({AmountSum::Form::FromRow, 10, {}}, 47, twoPages),
-              "=SUM(R10C:R[-28]C,R[-4]C:R[-2]C)");
-    EXPECT_EQ(sumFormula({AmountSum::Form::Above, 40, {}}, 47, twoPages),
-              "=SUM(R[-30]C:R[-28]C,R[-4]C:R[-2]C)");
+    // the list in body rows 10 to 45, its total in body row 47, now sheet row 70: G10:G68
+    EXPECT_EQ(sumFormula({AmountSum::Form::FromRow, 10, {}}, 47, twoPages), "=SUM(R10C:R[-2]C)");
+    EXPECT_EQ(sumFormula({AmountSum::Form::Above, 40, {}}, 47, twoPages), "=SUM(R[-30]C:R[-2]C)");
+    EXPECT_EQ(sumFormula({AmountSum::Form::Above, 44, {}}, 47, twoPages), "=SUM(R[-3]C:R[-2]C)");
     EXPECT_EQ(sumFormula({AmountSum::Form::Rows, 0, {30, 47}}, 49, twoPages), "=SUM(R30C7,R70C7)");
+
+    // a total that moved while its range stayed on the first block
+    const PageBlocks moved = PageBlocks::forNoteRow(47);
+    EXPECT_EQ(sumFormula({AmountSum::Form::FromRow, 10, {}}, 44, moved), "=SUM(R10C:R[-25]C)");
 }
 
 TEST(AccessoryGroups, RailingsGatesAndStairsLeaveTheListInOrder)

@@ -111,6 +111,7 @@ TEST_F(ClosingPages, NoteRow47MakesAContinuationPage)
     EXPECT_EQ(quote.cell(58, 2).toNumber(), quote.cell(2, 2).toNumber());
     EXPECT_EQ(quote.cell(59, 3).text, QStringLiteral("ROSSI SCAFFALATURE S.R.L."));
     EXPECT_EQ(quote.cell(67, 2).text, QStringLiteral("TOTALE SOLO SOPPALCO"));
+    EXPECT_EQ(quote.formula(67, 7), QStringLiteral("=SUM(G$10:G42)"));
     EXPECT_DOUBLE_EQ(quote.cell(67, 7).toNumber(), 330);
     EXPECT_EQ(quote.cell(69, 2).text, QStringLiteral("DOCUMENTAZIONE PER DEPOSITO"));
     EXPECT_EQ(quote.cell(70, 2).text, QStringLiteral("(Prove sui materiali escluse)"));
@@ -152,6 +153,7 @@ TEST_F(ClosingPages, ALongSheetGoesOnToAThirdBlock)
     EXPECT_EQ(quote.border(154, 3, Edge::Bottom), Line::Thin);
 
     EXPECT_EQ(quote.cell(127, 2).text, QStringLiteral("TOTALE SOLO SOPPALCO"));
+    EXPECT_EQ(quote.formula(127, 7), QStringLiteral("=SUM(G$10:G125)"));
     EXPECT_DOUBLE_EQ(quote.cell(127, 7).toNumber(), 700);
     EXPECT_EQ(quote.cell(130, 2).text, QStringLiteral("(Prove sui materiali escluse)"));
     expectDocumentTotalBox(quote, 156, 700 + 550);

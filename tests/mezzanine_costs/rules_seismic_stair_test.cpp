@@ -27,6 +27,19 @@ TEST_F(SeismicRule, ThirdAccessoryCountsWholeTwentyFivesPlusOne)
     EXPECT_EQ(row(12).quantity, 2);
 }
 
+// A count of 0 is no reason to skip: the second accessory's row has 0, the third still 1.
+TEST_F(RulesTest, SeismicZeroSecondCountStillGivesBothRows)
+{
+    price(QStringLiteral("70000010"), QStringLiteral("TASSELLO"), 2,
+          {{QStringLiteral("ACC1"), 4}, {QStringLiteral("ACC2"), 0}, {QStringLiteral("ACC3"), 1}});
+    sismico = 1;
+    read(QStringLiteral("70000010"), kNoField, 10);
+
+    EXPECT_EQ(codes(), QStringList({"70000010", "ACC2", "ACC3"}));
+    EXPECT_EQ(row(11).quantity, 0);
+    EXPECT_EQ(row(12).quantity, 1);
+}
+
 TEST_F(SeismicRule, NoThirdAccessoryWhenTheSecondIsAlreadyListed)
 {
     sismico = 1;

@@ -80,6 +80,7 @@ TEST_F(WindowTest, NewCustomerIsSavedExactlyAsTypedAndTheListIsSortedByName)
     click(form.Command2);
     EXPECT_TRUE(form.nuovoCliente);
     EXPECT_EQ(boxTexts(form), kFiveEmpty);
+    EXPECT_EQ(form.focusWidget(), form.Text3[0]);
 
     type(form.Text3[0], " Alfa Soppalchi ");
     type(form.Text3[1], "Via Lunga 10");

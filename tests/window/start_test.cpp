@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTest>
 
 namespace zuvo::test {
 namespace {
@@ -40,6 +41,9 @@ TEST_F(WindowTest, DesignSizesColoursAndTabOrder)
     const auto& form = createWindow(Program::Mordisk);
     EXPECT_EQ(form.windowTitle(), "Generazione preventivo");
     EXPECT_EQ(form.size(), QSize(624, 295));
+    EXPECT_EQ(form.Label4->text(), "CLIENTE");
+    EXPECT_EQ(form.Label16->text(), "Località");
+    EXPECT_EQ(form.Text3[4]->text(), "Text3");
     EXPECT_EQ(form.Command1->geometry(), QRect(352, 176, 233, 51));
     EXPECT_EQ(form.Text3[2]->geometry(), QRect(280, 128, 49, 19));
 
@@ -57,6 +61,15 @@ TEST_F(WindowTest, DesignSizesColoursAndTabOrder)
             chain.append(next);
     }
     EXPECT_EQ(chain, expected);
+}
+
+// The design places the client area, not the frame around it, on the screen.
+TEST_F(WindowTest, ClientAreaIsPlacedWhereTheDesignSays)
+{
+    auto& form = openWindow(Program::Tavrelo);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(form.geometry(), QRect(502, 141, 624, 295));
 }
 
 TEST_F(WindowTest, MissingDatabaseStopsTheStartWithAMessage)
