@@ -41,7 +41,7 @@ void pasteGeneralConditions(sheet::Office& office, sheet::Sheet& quoteSheet, int
     quoteSheet.paste(clip, firstRow, 1);
     const auto firstPageColumnA = sheet::RangeAddress::rows(firstRow, firstRow + kPageRows - 1, 1, 1);
     quoteSheet.setFont(firstPageColumnA, QStringLiteral("Arial"), 8);
-    quoteSheet.setUnderlineOff(firstPageColumnA);
+    quoteSheet.setPlainCharacters(firstPageColumnA);
 }
 
 } // namespace zuvo::quote

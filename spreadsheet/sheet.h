@@ -39,7 +39,9 @@ public:
     void setBold(const RangeAddress& range, bool bold);
     void setItalic(const RangeAddress& range, bool italic);
     void setFont(const RangeAddress& range, const QString& name, double size);
-    void setUnderlineOff(const RangeAddress& range);
+    // Plain characters: no underline, strikethrough, outline or shadow, and the automatic
+    // (black) colour. (A whole cell has no superscript or subscript to clear.)
+    void setPlainCharacters(const RangeAddress& range);
     void setHorizontalAlignment(const RangeAddress& range, HorizontalAlignment alignment);
     void setBorder(const RangeAddress& range, Edge edge, Line line);
     // The grey fill of boxes: white darkened by 15 %.
@@ -55,6 +57,7 @@ public:
     // An inside edge reads as the cell's own right (vertical) or bottom (horizontal) line.
     Line border(int row, int column, Edge edge) const;
     unsigned fillColour(int row, int column) const; // 0xRRGGBB, 0xFFFFFFFF when none
+    bool isStruckThrough(int row, int column) const;
 
     // Sorts the rows of the range ascending on one column of the sheet, case-insensitive,
     // without header row. Formulas referring to their own row move with it.

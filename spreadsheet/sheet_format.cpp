@@ -3,6 +3,7 @@
 #include "spreadsheet/impl.h"
 
 #include <com/sun/star/awt/FontSlant.hpp>
+#include <com/sun/star/awt/FontStrikeout.hpp>
 #include <com/sun/star/awt/FontUnderline.hpp>
 #include <com/sun/star/awt/FontWeight.hpp>
 #include <com/sun/star/lang/Locale.hpp>
@@ -153,10 +154,15 @@ void Sheet::setFont(const RangeAddress& range, const QString& name, double size)
     });
 }
 
-void Sheet::setUnderlineOff(const RangeAddress& range)
+void Sheet::setPlainCharacters(const RangeAddress& range)
 {
-    guarded(QStringLiteral("togliere la sottolineatura da %1").arg(rangeName(range)), [&] {
-        setProperty(impl_->rangeAt(range), "CharUnderline", Any(css::awt::FontUnderline::NONE));
+    guarded(QStringLiteral("togliere gli effetti del carattere da %1").arg(rangeName(range)), [&] {
+        auto cells = impl_->rangeAt(range);
+        setProperty(cells, "CharUnderline", Any(css::awt::FontUnderline::NONE));
+        setProperty(cells, "CharStrikeout", Any(css::awt::FontStrikeout::NONE));
+        setProperty(cells, "CharContoured", Any(false));
+        setProperty(cells, "CharShadowed", Any(false));
+        setProperty(cells, "CharColor", Any(sal_Int32(-1)));  // automatic
     });
 }
 
@@ -208,6 +214,14 @@ bool Sheet::isItalic(int row, int column) const
     return guarded(QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
         return property<css::awt::FontSlant>(impl_->cellAt(row, column), "CharPosture")
             == css::awt::FontSlant_ITALIC;
+    });
+}
+
+bool Sheet::isStruckThrough(int row, int column) const
+{
+    return guarded(QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+        return property<sal_Int16>(impl_->cellAt(row, column), "CharStrikeout")
+            != css::awt::FontStrikeout::NONE;
     });
 }
 

@@ -120,6 +120,28 @@ TEST_F(FamilyPages, SeveralFamiliesGetTotalsAndContinuationPages)
     EXPECT_EQ(text(220, 1), QStringLiteral("Prezzo: NETTO"));
 }
 
+// 32 rows with another family to follow fill the first page: the family total row at page
+// row 43 stays there, "segue..." right below it, and the next family starts on the new page.
+TEST_F(FamilyPages, FullPageListKeepsItsTotalAboveSegue)
+{
+    setPrices(numberedPrices(32, false));
+    writeFamily(Family::Pallet, numberedLines(32));
+    writeFamily(Family::Cantilever, numberedLines(1));
+    run();
+
+    EXPECT_EQ(text(41, 1), QStringLiteral("LP32"));
+    EXPECT_EQ(text(42, 1), QString());
+    EXPECT_EQ(text(43, 2), QStringLiteral("TOTALE SCAFFALATURA PORTAPALLETS"));
+    EXPECT_EQ(saved().formula(43, 7), QStringLiteral("=SUM(G$10:G$41)"));
+    EXPECT_EQ(text(44, 7), QStringLiteral("segue..."));
+    EXPECT_EQ(text(98, 1), QString());
+    EXPECT_EQ(text(99, 2), QString());
+    EXPECT_EQ(text(66, 1), QStringLiteral("LP01"));
+    EXPECT_EQ(text(68, 2), QStringLiteral("TOTALE CANTILEVER"));
+    EXPECT_EQ(saved().formula(105, 7), QStringLiteral("=SUM(G$43;G$68)"));
+    EXPECT_DOUBLE_EQ(number(105, 7), 528 + 1);
+}
+
 // 60 rows alone: 33 on the first page, "segue...", 27 on the next, the box and the
 // conditions below them.
 TEST_F(FamilyPages, SixtyRowListContinuesWithoutOverwriting)

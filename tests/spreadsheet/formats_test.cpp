@@ -30,7 +30,7 @@ TEST_F(FormatsTest, FontsAndAlignment)
     sheet->setBold(range, true);
     sheet->setItalic(range, true);
     sheet->setFont(range, QStringLiteral("Arial"), 14);
-    sheet->setUnderlineOff(range);
+    sheet->setPlainCharacters(range);
     sheet->setHorizontalAlignment(range, sheet::HorizontalAlignment::Right);
     sheet->setBold(RangeAddress::cell(2, 3), false);
 
@@ -40,6 +40,7 @@ TEST_F(FormatsTest, FontsAndAlignment)
     EXPECT_FALSE(sheet->isItalic(3, 1));
     EXPECT_EQ(sheet->fontName(1, 2), "Arial");
     EXPECT_DOUBLE_EQ(sheet->fontSize(1, 2), 14);
+    EXPECT_FALSE(sheet->isStruckThrough(1, 1));
 }
 
 TEST_F(FormatsTest, EachBorderEdgeOnItsOwn)
