@@ -56,6 +56,12 @@ void openContinuationPage(RackingRun& run)
                                          pageRow(run, kBodyLastPageRow), 1, quote::kColSortKey);
     run.sheet.clearContents(body);
     run.sheet.setBold(body, false);
+    // A family total inside the copied rows brought its currency format along; the amounts of
+    // the new page take the list's own format, that of page row 10, which never holds a total.
+    const int firstListRow = pageRow(run, kListFirstPageRow);
+    run.sheet.setNumberFormat(
+        RangeAddress::rows(firstListRow, pageRow(run, kBodyLastPageRow), kLastColumn, kLastColumn),
+        run.sheet.numberFormat(firstListRow, kLastColumn));
 }
 
 } // namespace zuvo::racking

@@ -54,6 +54,22 @@ TEST_F(FamilyPages, OneFamilyAloneClosesWithTheDocumentTotalBox)
     EXPECT_EQ(text(44, 7), QString());
 }
 
+// A short first family leaves its total inside the rows that the next page copies: the
+// next family's amount on that row must not take the total's currency format.
+TEST_F(FamilyPages, NextFamilyKeepsPlainAmountsWhereAFamilyTotalStood)
+{
+    QList<TestPrice> prices = numberedPrices(8, false);
+    setPrices(prices);
+    writeFamily(Family::Pallet, numberedLines(3));
+    writeFamily(Family::LightShelving, numberedLines(8));
+    run();
+
+    EXPECT_EQ(text(14, 2), QStringLiteral("TOTALE SCAFFALATURA PORTAPALLETS"));
+    EXPECT_EQ(text(57 + 13, 1), QStringLiteral("LP05"));
+    EXPECT_EQ(saved().numberFormat(57 + 13, 7), saved().numberFormat(57 + 9, 7));
+    EXPECT_FALSE(saved().displayedText(57 + 13, 7).contains(QLatin1Char('$')));
+}
+
 // Pallet racking with 40 rows (another family follows: 33 rows on the first page, 7 on a
 // continuation page), light shelving and drive-in; each family total sums its own rows and
 // the document total sums the family totals.
