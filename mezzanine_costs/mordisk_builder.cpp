@@ -35,10 +35,11 @@ void buildCostSheet(MezzanineRun& run, const window::QuoteRequest& request,
 {
     quote::writeCustomerHeader(run.sheet, 3, customerOf(request));
     readArticles(run, orders);
+    // The office sorts the list in its own order of codes; the priced rows are written with
+    // the rest of the body once the layout is known.
     quote::writeArticleRows(run.sheet, run.list);
-    run.discount = quote::Discount::fromText(request.sconto);
-    quote::writePricing(run.sheet, run.list, run.discount);
     quote::sortArticles(run.sheet, run.list, quote::kColCode);
+    run.discount = quote::Discount::fromText(request.sconto);
     formAccessoryGroups(run);
     addMezzanineTotals(run);
     addDocumentationFee(run);

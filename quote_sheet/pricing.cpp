@@ -102,17 +102,6 @@ void writeArticleRows(sheet::Sheet& sheet, const ArticleList& list)
     formatMeasures(sheet, measuredRows);
 }
 
-void writePricing(sheet::Sheet& sheet, const ArticleList& list, const Discount& discount)
-{
-    if (list.isEmpty())
-        return;
-    QList<sheet::CellRow> block;
-    block.reserve(list.size());
-    for (const QuoteRow& row : list.rows())
-        block.append(pricingCells(row, discount));
-    sheet.writeBlock(list.firstRow(), kColDiscount, block);
-}
-
 void sortArticles(sheet::Sheet& sheet, ArticleList& list, int keyColumn)
 {
     if (list.isEmpty())

@@ -29,9 +29,6 @@ void formatMeasures(sheet::Sheet& sheet, const QList<int>& measuredRows);
 // format, in as few calls as the sheet allows.
 void writeArticleRows(sheet::Sheet& sheet, const ArticleList& list);
 
-// The pricing pass: discount percent in F (when given) and amount formula in G of every row.
-void writePricing(sheet::Sheet& sheet, const ArticleList& list, const Discount& discount);
-
 // Sorts the list's rows (columns A to H) on one column, ascending, and reloads the list in
 // the new order from the sheet.
 void sortArticles(sheet::Sheet& sheet, ArticleList& list, int keyColumn);

@@ -21,4 +21,10 @@ QString descriptionFileOf(Family family);
 // The label of the family's section total row.
 QString totalLabelOf(Family family);
 
+// Drive-in and sat-drive lists sum their F0801 lines and charge a share of it for cutting.
+inline constexpr bool hasCuttingCharge(Family family)
+{
+    return family == Family::DriveIn || family == Family::SatDrive;
+}
+
 } // namespace zuvo::racking

@@ -78,15 +78,14 @@ void FamilyList::addAccessory(int element)
     const int count = line_.article.nAcc[element];
     if (count == 0 || code.isEmpty())
         return;
-    const double q = line_.quantita;
-    addToAccessoryRow(code, count, [q](double current, int n) { return current + n * q; });
+    addToAccessoryRow(code, count, byQuantity(line_.quantita));
 }
 
 void FamilyList::mergeMetreRun(const QString& target)
 {
-    const double metres = line_.quantita * line_.lunghezza;
     if (line_.lunghezza == 0)
         return;
+    const double metres = line_.quantita * line_.lunghezza;
     if (const auto found = search(target, false)) {
         QuoteRow& run = rows_[*found];
         if (!run.hasMeasure())

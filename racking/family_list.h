@@ -23,6 +23,12 @@ struct CurrentLine {
 // the accessory's count.
 using AccessoryQuantity = std::function<double(double current, int count)>;
 
+// Adds `count` accessories for each of the line's `quantita` pieces.
+inline AccessoryQuantity byQuantity(double quantita)
+{
+    return [quantita](double current, int count) { return current + count * quantita; };
+}
+
 // One family's article list while its order lines are read, kept in memory: the current
 // line's base row is always the last row, rules add rows below it or remove it.
 class FamilyList {

@@ -33,11 +33,6 @@ bool isPerMetreCode(Family family, const QString& code)
     return false;
 }
 
-bool hasCuttingCharge(Family family)
-{
-    return family == Family::DriveIn || family == Family::SatDrive;
-}
-
 PricedRow priceRow(Family family, quote::QuoteRow row, double discount, double valoreF0801)
 {
     if (hasCuttingCharge(family) && row.code.startsWith(QLatin1String("FM02516")))

@@ -7,16 +7,11 @@ namespace zuvo::racking {
 
 namespace {
 
-bool sumsCuttingBase(Family family)
-{
-    return family == Family::DriveIn || family == Family::SatDrive;
-}
-
 void resetAtListStart(RackingRun& run, Family family)
 {
     if (family == Family::Pallet)
         run.antPresente = false;
-    if (sumsCuttingBase(family))
+    if (hasCuttingCharge(family))
         run.valoreF0801 = 0;
 }
 
@@ -27,10 +22,7 @@ void applyRules(RackingRun& run, Family family, FamilyList& list)
         applyPalletRules(run, list);
         return;
     }
-    const double quantita = list.line().quantita;
-    list.expandAccessories([quantita](double current, int count) {
-        return current + count * quantita;
-    });
+    list.expandAccessories(byQuantity(list.line().quantita));
 }
 
 } // namespace
@@ -43,7 +35,7 @@ QList<quote::QuoteRow> readFamilyList(RackingRun& run, Family family,
     for (const quote::OrderLine& order : orders) {
         list.addLine(order);
         const CurrentLine& line = list.line();
-        if (sumsCuttingBase(family) && line.codice.startsWith(QLatin1String("F0801")))
+        if (hasCuttingCharge(family) && line.codice.startsWith(QLatin1String("F0801")))
             run.valoreF0801 += line.quantita * line.article.prezzo;
         applyRules(run, family, list);
     }

@@ -30,7 +30,7 @@ AccessoryQuantity palletAccessoryQuantity(double quantita, double lunghezza)
             return roundHalfEven(current + count * quantita * lunghezza);
         };
     }
-    return [quantita](double current, int count) { return current + count * quantita; };
+    return byQuantity(quantita);
 }
 
 void applyPalletRules(RackingRun& run, FamilyList& list)
