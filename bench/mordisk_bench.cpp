@@ -37,12 +37,11 @@ double timedRun(zuvo::sheet::Office& office, const QString& folder, int round)
     zuvo::mezzanine::MordiskBuilder builder([&]() -> zuvo::sheet::Office& { return office; },
                                             handOver);
     zuvo::db::Database conn = zuvo::db::Database::open(folder + QStringLiteral("/dbzuvo.sqlite"));
-    zuvo::window::GroupFlags flags;
-    zuvo::window::QuoteRequest request;
+    zuvo::quote::QuoteRequest request;
     request.sconto = QStringLiteral("10");
     QElapsedTimer timer;
     timer.start();
-    builder.GeneraPreventivo(request, conn, flags);
+    builder.build(request, conn);
     return double(timer.nsecsElapsed()) / 1e6;
 }
 

@@ -38,14 +38,21 @@ QString secondNumberColumn(PriceTable table)
     return table == PriceTable::Listino ? QStringLiteral("PrList") : QStringLiteral("Peso");
 }
 
-std::int16_t countOf(const QVariant& value, PriceTable table, const QString& codice, int number)
+// Reads N1..N6; a count out of range is kept as the record's problem, not thrown, so one
+// bad record does not block the quotations that never use it.
+void readCounts(const QSqlQuery& query, PriceTable table, PriceRecord& record)
 {
-    try {
-        return toInt16HalfEven(value.toDouble());
-    } catch (const Failure&) {
-        throw Failure(QStringLiteral("Nella tabella %1 il codice \"%2\" ha N%3 = %4, fuori dall'intervallo "
-                                     "-32768..32767.")
-                          .arg(tableName(table), codice, QString::number(number), value.toString()));
+    for (int i = 0; i < 6; ++i) {
+        const QVariant value = query.value(10 + i);
+        try {
+            record.n[i] = toInt16HalfEven(value.toDouble());
+        } catch (const Failure&) {
+            record.countProblem = QStringLiteral("Nella tabella %1 il codice \"%2\" ha N%3 = %4, fuori "
+                                                 "dall'intervallo -32768..32767.")
+                                      .arg(tableName(table), record.codice, QString::number(i + 1),
+                                           value.toString());
+            return;
+        }
     }
 }
 
@@ -57,10 +64,9 @@ PriceRecord recordAt(const QSqlQuery& query, PriceTable table)
     record.prezzo = query.value(2).toDouble();
     const double secondNumber = query.value(3).toDouble();
     (table == PriceTable::Listino ? record.prList : record.peso) = secondNumber;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 6; ++i)
         record.cacc[i] = query.value(4 + i).toString();
-        record.n[i] = countOf(query.value(10 + i), table, record.codice, i + 1);
-    }
+    readCounts(query, table, record);
     return record;
 }
 

@@ -16,6 +16,9 @@ struct PriceRecord {
     double peso = 0;
     std::array<QString, 6> cacc;         // Cacc1 .. Cacc6
     std::array<std::int16_t, 6> n{};     // N1 .. N6, rounded half to even
+    // Why the counts cannot be used (one is out of the 16-bit range); empty when they can.
+    // Such a record stops only a quotation that uses it.
+    QString countProblem;
 };
 
 } // namespace zuvo::db

@@ -7,11 +7,17 @@
 #include "quote_sheet/order_file.h"
 #include "quote_sheet/pricing.h"
 #include "spreadsheet/sheet.h"
-#include "window/quote_builder.h"
 
 #include <optional>
 
 namespace zuvo::mezzanine {
+
+// Which accessory groups a mezzanine quotation has; the covering letter reads them too.
+struct GroupFlags {
+    bool flgParapetti = false;
+    bool flgCancelli = false;
+    bool flgScale = false;
+};
 
 // The working state of one mezzanine quotation run, shared by the steps of the builder.
 struct MezzanineRun {
@@ -42,7 +48,7 @@ struct MezzanineRun {
     // The discount of the pricing pass, kept by every article row the closing rewrites.
     quote::Discount discount;
     // Which accessory groups the cost sheet has.
-    window::GroupFlags flags;
+    GroupFlags flags;
     // The list, groups, totals and fee, in memory until the page layout writes them.
     CostSheetBody body;
 };

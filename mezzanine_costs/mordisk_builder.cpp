@@ -1,5 +1,6 @@
 #include "mezzanine_costs/mordisk_builder.h"
 
+#include "common/data_files.h"
 #include "common/data_folder.h"
 #include "database/database.h"
 #include "mezzanine_costs/accessory_groups.h"
@@ -10,30 +11,18 @@
 #include "mezzanine_costs/mezzanine_totals.h"
 #include "mezzanine_costs/page_layout.h"
 #include "quote_sheet/customer_header.h"
-#include "quote_sheet/preflight.h"
 #include "quote_sheet/pricing.h"
-#include "quote_sheet/numbered_quotation.h"
-#include "quote_sheet/run_finish.h"
+#include "quote_sheet/quotation_run.h"
 
 namespace zuvo::mezzanine {
 
 namespace {
 
-const QString kTemplate = QStringLiteral("SchedaScaff.xlsx");
-const QString kOrderFile = QStringLiteral("codord.txt");
-const QString kConditionsFile = QStringLiteral("Condizioni.xlsx");
-const QStringList kConsumedFiles = {QStringLiteral("cod.txt"), kOrderFile};
-
-quote::Customer customerOf(const window::QuoteRequest& request)
-{
-    return {request.cliNome, request.cliIndirizzo, request.cliCap, request.cliLocalita};
-}
-
-// Everything after the quote number: the cost sheet itself and its hand-over.
-void buildCostSheet(MezzanineRun& run, const window::QuoteRequest& request,
+// Everything after the quote number: the cost sheet itself.
+void buildCostSheet(MezzanineRun& run, const quote::QuoteRequest& request,
                     const QList<quote::OrderLine>& orders, sheet::Office& office)
 {
-    quote::writeCustomerHeader(run.sheet, 3, customerOf(request));
+    quote::writeCustomerHeader(run.sheet, 3, request.customer);
     readArticles(run, orders);
     // The office sorts the list in its own order of codes; the priced rows are written with
     // the rest of the body once the layout is known.
@@ -55,20 +44,26 @@ MordiskBuilder::MordiskBuilder(quote::OfficeSource office, quote::HandOver& hand
 {
 }
 
-void MordiskBuilder::GeneraPreventivo(const window::QuoteRequest& request, db::Database& conn,
-                                      window::GroupFlags& flags)
+void MordiskBuilder::build(const quote::QuoteRequest& request, db::Database& database)
 {
-    quote::requireDataFiles({kTemplate, kConditionsFile, kOrderFile});
-    const QList<quote::OrderLine> orders = quote::readOrderFile(dataFile(kOrderFile));
-    db::PriceList priceList = conn.priceList(db::PriceTable::Listino);
-    sheet::Office& office = office_();
-
-    quote::buildNumberedQuotation(office, dataFile(kTemplate), [&](sheet::Workbook& quotation) {
+    QList<quote::OrderLine> orders;
+    db::PriceList priceList;
+    quote::QuotationSteps steps;
+    steps.templateFile = files::kQuoteTemplate;
+    steps.numberCell = QStringLiteral("B2");
+    steps.inputs = {files::kGeneralConditions, files::kMezzanineOrders};
+    steps.consumedFiles = {files::kMezzanineCodes, files::kMezzanineOrders};
+    steps.readInputs = [&] {
+        orders = quote::readOrderFile(dataFile(files::kMezzanineOrders));
+        priceList = database.priceList(db::PriceTable::Listino);
+        quote::requireUsableRecords(priceList, orders);
+    };
+    steps.fill = [&](sheet::Workbook& quotation, sheet::Office& office) {
         MezzanineRun run(quotation.activeSheet(), std::move(priceList));
         buildCostSheet(run, request, orders, office);
-        flags = run.flags;
-        quote::finishRun(quotation, handOver_, kConsumedFiles);
-    });
+        groups_ = run.flags;
+    };
+    quote::runQuotation(steps, office_, handOver_);
 }
 
 } // namespace zuvo::mezzanine

@@ -1,5 +1,7 @@
 #include "quote_sheet/article_lookup.h"
 
+#include "common/failure.h"
+
 namespace zuvo::quote {
 
 Article lookupArticle(const db::PriceList& priceList, const QString& code)
@@ -10,6 +12,8 @@ Article lookupArticle(const db::PriceList& priceList, const QString& code)
         article.descr = kCodiceNonTrovato;
         return article;
     }
+    if (!record->countProblem.isEmpty())
+        throw Failure(record->countProblem);
     article.found = true;
     article.descr = record->descrizione;
     article.prezzo = record->prezzo;
@@ -19,6 +23,18 @@ Article lookupArticle(const db::PriceList& priceList, const QString& code)
         article.nAcc[i + 1] = record->n[i];
     }
     return article;
+}
+
+void requireUsableRecords(const db::PriceList& priceList, const QList<OrderLine>& orders)
+{
+    for (const OrderLine& order : orders) {
+        const auto record = priceList.find(order.codice);
+        if (record && !record->countProblem.isEmpty()) {
+            throw Failure(record->countProblem
+                          + QStringLiteral(" Correggere il listino: nessun preventivo è stato "
+                                           "generato e nessun file è stato consumato."));
+        }
+    }
 }
 
 Accessory lookupAccessory(const db::PriceList& priceList, const QString& code)

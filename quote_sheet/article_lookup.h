@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/price_list.h"
+#include "quote_sheet/order_file.h"
 
 #include <QString>
 #include <array>
@@ -24,8 +25,13 @@ struct Article {
 };
 
 // Looks up an order line's article. A missing code gives the not-found description, prices
-// 0 and no accessories: nothing of a previous article is carried over.
+// 0 and no accessories: nothing of a previous article is carried over. A record whose counts
+// cannot be used stops the run with zuvo::Failure.
 Article lookupArticle(const db::PriceList& priceList, const QString& code);
+
+// Checks, before anything is consumed, that every ordered article's record can be used;
+// throws zuvo::Failure naming the first that cannot.
+void requireUsableRecords(const db::PriceList& priceList, const QList<OrderLine>& orders);
 
 // Looks up an accessory code: description and prices only.
 struct Accessory {

@@ -8,6 +8,19 @@ namespace zuvo::quote {
 using sheet::CellInput;
 using sheet::RangeAddress;
 
+ConditionTerms termsOfSale(const TermChoices& choices)
+{
+    const QString delivery = QStringLiteral("Data consegna prevista: 40 GG. D.R.O")
+        + (choices.deliveryFullStop ? QStringLiteral(".") : QString());
+    return {{
+        {choices.price, QStringLiteral("Spedizione: DESTINATARIO")},
+        {QStringLiteral("IVA: ESCLUSA"), choices.transport},
+        {QStringLiteral("Validità offerta: 15 GG."), QStringLiteral("Imballo standard: COMPRESO")},
+        {delivery, choices.assembly},
+        {QStringLiteral("Condizioni di pagamento: DA CONVENIRE"), choices.safety},
+    }};
+}
+
 void writeConditionsBlock(sheet::Sheet& sheet, int headingRow, const ConditionTerms& terms,
                           ConditionsHeading heading)
 {

@@ -14,6 +14,20 @@ struct ConditionTerm {
 };
 using ConditionTerms = std::array<ConditionTerm, 5>;
 
+// The terms of sale that differ between the programs; the rest are the same in all three.
+struct TermChoices {
+    QString price = QStringLiteral("Prezzo: LISTINO");
+    QString transport = QStringLiteral("Porto: ASSEGNATO");
+    QString assembly = QStringLiteral("Posa in opera (a locali liberi): ESCLUSA");
+    QString safety = QStringLiteral("Oneri per la sicurezza: ESCLUSI");
+    // The cost sheet's delivery term ends "D.R.O." with a full stop, the racking quote's and
+    // the letter's "D.R.O" without one: each as the office has always printed it.
+    bool deliveryFullStop = false;
+};
+
+// The five rows of the terms of sale with the given choices.
+ConditionTerms termsOfSale(const TermChoices& choices);
+
 enum class ConditionsHeading { GreyBox, BoldOnly };
 
 // The conditions block: "Condizioni:" in column A of `headingRow` (bold, across A to G in the

@@ -1,5 +1,6 @@
 #include "quote_sheet/general_conditions.h"
 
+#include "common/data_files.h"
 #include "common/data_folder.h"
 #include "common/failure.h"
 #include "quote_sheet/page_geometry.h"
@@ -10,7 +11,7 @@ namespace zuvo::quote {
 
 namespace {
 
-const QString kConditionsFile = QStringLiteral("Condizioni.xlsx");
+const QString& kConditionsFile = files::kGeneralConditions;
 const QString kConditionsRange = QStringLiteral("A1:G165");
 
 // Taken from an untitled copy, so the conditions file is never locked nor written.
@@ -22,7 +23,7 @@ sheet::Clip copyConditions(sheet::Office& office, const QString& path)
         conditions.close();
         return clip;
     } catch (...) {
-        conditions.close();
+        conditions.closeAfterFailure();
         throw;
     }
 }

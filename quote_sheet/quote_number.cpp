@@ -62,12 +62,12 @@ double raiseRunningNumber(sheet::Office& office, const QString& templatePath, co
         number = nextNumber(sheet.cell(cell), cell, info.fileName());
         sheet.write(cell, sheet::CellInput::of(number));
         workbook.saveAs(newFile);
-    } catch (...) {
         workbook.close();
+    } catch (...) {
+        workbook.closeAfterFailure();
         QFile::remove(newFile);
         throw;
     }
-    workbook.close();
     replaceFile(newFile, templatePath);
     return number;
 }

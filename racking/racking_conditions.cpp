@@ -8,19 +8,13 @@ namespace zuvo::racking {
 
 namespace {
 
+// A discount makes the prices net of it.
 quote::ConditionTerms termsOf(const QString& discountText)
 {
-    const QString price = discountText.isEmpty() ? QStringLiteral("Prezzo: LISTINO")
-                                                 : QStringLiteral("Prezzo: NETTO");
-    return {{
-        {price, QStringLiteral("Spedizione: DESTINATARIO")},
-        {QStringLiteral("IVA: ESCLUSA"), QStringLiteral("Porto: ASSEGNATO")},
-        {QStringLiteral("Validità offerta: 15 GG."), QStringLiteral("Imballo standard: COMPRESO")},
-        {QStringLiteral("Data consegna prevista: 40 GG. D.R.O"),
-         QStringLiteral("Posa in opera (a locali liberi): ESCLUSA")},
-        {QStringLiteral("Condizioni di pagamento: DA CONVENIRE"),
-         QStringLiteral("Oneri per la sicurezza: ESCLUSI")},
-    }};
+    quote::TermChoices choices;
+    if (!discountText.isEmpty())
+        choices.price = QStringLiteral("Prezzo: NETTO");
+    return quote::termsOfSale(choices);
 }
 
 } // namespace

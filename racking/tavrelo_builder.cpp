@@ -1,11 +1,10 @@
 #include "racking/tavrelo_builder.h"
 
-#include "common/data_folder.h"
+#include "common/data_files.h"
 #include "database/database.h"
+#include "quote_sheet/article_lookup.h"
 #include "quote_sheet/customer_header.h"
-#include "quote_sheet/numbered_quotation.h"
-#include "quote_sheet/preflight.h"
-#include "quote_sheet/run_finish.h"
+#include "quote_sheet/quotation_run.h"
 #include "racking/family_closing.h"
 #include "racking/family_files.h"
 #include "racking/family_pricing.h"
@@ -15,14 +14,6 @@
 namespace zuvo::racking {
 
 namespace {
-
-const QString kTemplate = QStringLiteral("SchedaScaff.xlsx");
-const QString kGeneralConditions = QStringLiteral("Condizioni.xlsx");
-
-quote::Customer customerOf(const window::QuoteRequest& request)
-{
-    return {request.cliNome, request.cliIndirizzo, request.cliCap, request.cliLocalita};
-}
 
 void setFamilyFlags(RackingRun& run, const FamilyOrders& orders)
 {
@@ -42,10 +33,10 @@ void quoteFamily(RackingRun& run, Family family, const QList<quote::OrderLine>& 
 }
 
 // Everything after the quote number, up to the hand-over.
-void buildQuotation(RackingRun& run, sheet::Office& office, const window::QuoteRequest& request,
+void buildQuotation(RackingRun& run, sheet::Office& office, const quote::QuoteRequest& request,
                     const FamilyOrders& orders)
 {
-    quote::writeCustomerHeader(run.sheet, 3, customerOf(request));
+    quote::writeCustomerHeader(run.sheet, 3, request.customer);
     setFamilyFlags(run, orders);
     for (Family family : kFamilyOrder) {
         if (const auto& lines = orders[indexOf(family)])
@@ -63,19 +54,28 @@ TavreloBuilder::TavreloBuilder(quote::OfficeSource office, quote::HandOver& hand
 {
 }
 
-void TavreloBuilder::GeneraPreventivo(const window::QuoteRequest& request, db::Database& conn,
-                                      window::GroupFlags&)
+void TavreloBuilder::build(const quote::QuoteRequest& request, db::Database& database)
 {
-    quote::requireDataFiles({kTemplate, kGeneralConditions});
-    const FamilyOrders orders = readFamilyFiles();
-    db::PriceList priceList = conn.priceList(db::PriceTable::ListinoScaff);
-    sheet::Office& office = office_();
-
-    quote::buildNumberedQuotation(office, dataFile(kTemplate), [&](sheet::Workbook& quotation) {
+    FamilyOrders orders;
+    db::PriceList priceList;
+    quote::QuotationSteps steps;
+    steps.templateFile = files::kQuoteTemplate;
+    steps.numberCell = QStringLiteral("B2");
+    steps.inputs = {files::kGeneralConditions};
+    steps.consumedFiles = consumedFiles();
+    steps.readInputs = [&] {
+        orders = readFamilyFiles();
+        priceList = database.priceList(db::PriceTable::ListinoScaff);
+        for (const auto& lines : orders) {
+            if (lines)
+                quote::requireUsableRecords(priceList, *lines);
+        }
+    };
+    steps.fill = [&](sheet::Workbook& quotation, sheet::Office& office) {
         RackingRun run(quotation.activeSheet(), std::move(priceList), request.sconto);
         buildQuotation(run, office, request, orders);
-        quote::finishRun(quotation, handOver_, consumedFiles());
-    });
+    };
+    quote::runQuotation(steps, office_, handOver_);
 }
 
 } // namespace zuvo::racking

@@ -1,14 +1,17 @@
 #include "spreadsheet/office.h"
 
 #include "spreadsheet/impl.h"
+#include "spreadsheet/office_pipes.h"
 #include "spreadsheet/office_process.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 #include <atomic>
+#include <csignal>
 #include <com/sun/star/beans/NamedValue.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/bridge/UnoUrlResolver.hpp>
@@ -37,10 +40,12 @@ QString notInstalledMessage()
 
 // Our side of the bridge: one per process, deliberately never released, because tearing
 // UNO down during static destruction crashes. URE_BOOTSTRAP must point at the office's
-// fundamentalrc, otherwise bootstrapping crashes too.
+// fundamentalrc, otherwise bootstrapping crashes too. A write to an office that has closed
+// the connection must fail as a call, not end this process with SIGPIPE.
 Reference<XComponentContext> localContext()
 {
     static const auto* context = [] {
+        std::signal(SIGPIPE, SIG_IGN);
         qputenv("URE_BOOTSTRAP", QByteArray("vnd.sun.star.pathname:")
                                      + (programDir + QStringLiteral("/fundamentalrc")).toLocal8Bit());
         return new Reference<XComponentContext>(cppu::defaultBootstrap_InitialComponentContext());
@@ -68,6 +73,11 @@ Reference<XComponentContext> tryConnect(const QString& pipe)
     } catch (const css::connection::NoConnectException&) {
         return {};
     }
+}
+
+QString acceptArgument(const QString& pipe)
+{
+    return QStringLiteral("--accept=pipe,name=%1;urp;").arg(pipe);
 }
 
 QString noAnswerMessage()
@@ -144,10 +154,14 @@ Sequence<css::beans::PropertyValue> loadArguments(bool asTemplate)
 struct Office::Impl {
     Kind kind = Kind::Isolated;
     std::unique_ptr<QTemporaryDir> profile;
+    // Declared before the process: removed only once the process has ended.
+    std::unique_ptr<OfficePipes> pipes;
     std::unique_ptr<OfficeProcess> process;
     Reference<XComponentContext> context;
     Reference<css::frame::XDesktop2> desktop;
 
+    // Reaches the desktop and switches off the office's questions.
+    void prepare();
     Workbook load(const OUString& url, bool asTemplate, const QString& doing);
 };
 
@@ -172,36 +186,86 @@ bool Office::isInstalled()
         && QFileInfo::exists(programDir + QStringLiteral("/libsclo.so"));
 }
 
+namespace {
+
+// Whatever the office or the bridge throws while starting reaches the user as a message.
+template <typename Start>
+std::unique_ptr<Office> atStartBoundary(Start&& start)
+{
+    const QString doing = QStringLiteral("avviare LibreOffice");
+    try {
+        return start();
+    } catch (const Failure&) {
+        throw;
+    } catch (const css::lang::DisposedException&) {
+        throwOfficeGone(doing);
+    } catch (const css::uno::Exception& error) {
+        throwOfficeFailure(doing, error);
+    } catch (const cppu::BootstrapException& error) {
+        throw Failure(QStringLiteral("Impossibile collegarsi a LibreOffice (%1).")
+                          .arg(toQString(error.getMessage())));
+    }
+}
+
+// The office keeps its temporary files in its own profile folder, removed with it.
+QStringList isolatedEnvironment(const QTemporaryDir& profile)
+{
+    const QString temporary = profile.filePath(QStringLiteral("tmp"));
+    QDir().mkpath(temporary);
+    return {QStringLiteral("TMPDIR=") + temporary};
+}
+
+} // namespace
+
+void Office::Impl::prepare()
+{
+    guarded(QStringLiteral("preparare LibreOffice"), [&] {
+        desktop = css::frame::Desktop::create(context);
+        disableQuestions(context);
+    });
+}
+
 std::unique_ptr<Office> Office::start(Kind kind)
 {
     if (!isInstalled())
         throw Failure(notInstalledMessage());
-    auto impl = std::make_unique<Impl>();
-    impl->kind = kind;
-    const QString pipe = kind == Kind::Isolated
-        ? uniquePipeName()
-        : QStringLiteral("zuvo_desktop_%1").arg(getuid());
-    const QString accept = QStringLiteral("--accept=pipe,name=%1;urp;").arg(pipe);
-    if (kind == Kind::Isolated) {
+    if (kind == Kind::Isolated)
+        return startIsolated(programDir + QStringLiteral("/soffice.bin"));
+    return atStartBoundary([&] {
+        auto impl = std::make_unique<Impl>();
+        impl->kind = kind;
+        const QString pipe = QStringLiteral("zuvo_desktop_%1").arg(getuid());
+        startDetached(programDir + QStringLiteral("/soffice"),
+                      QStringList{"--invisible", "--nologo", "--norestore", "--nodefault",
+                                  acceptArgument(pipe)});
+        impl->context = connectDesktop(pipe);
+        impl->prepare();
+        return std::unique_ptr<Office>(new Office(std::move(impl)));
+    });
+}
+
+std::unique_ptr<Office> Office::startIsolated(const QString& officeBinary)
+{
+    if (!QFileInfo(officeBinary).isExecutable())
+        throw Failure(notInstalledMessage());
+    return atStartBoundary([&] {
+        auto impl = std::make_unique<Impl>();
+        impl->kind = Kind::Isolated;
+        const QString pipe = uniquePipeName();
         impl->profile = std::make_unique<QTemporaryDir>();
         if (!impl->profile->isValid())
             throw Failure(QStringLiteral("Impossibile creare la cartella temporanea per LibreOffice."));
         const QString profileUrl = toQString(fileUrl(impl->profile->path()));
+        impl->pipes = std::make_unique<OfficePipes>(pipe, profileUrl);
         impl->process = std::make_unique<OfficeProcess>(
-            programDir + QStringLiteral("/soffice.bin"),
+            officeBinary,
             QStringList{"--headless", "--invisible", "--nologo", "--norestore", "--nolockcheck",
-                        "--nodefault", "-env:UserInstallation=" + profileUrl, accept});
+                        "--nodefault", "-env:UserInstallation=" + profileUrl, acceptArgument(pipe)},
+            isolatedEnvironment(*impl->profile));
         impl->context = connectIsolated(*impl->process, pipe);
-    } else {
-        startDetached(programDir + QStringLiteral("/soffice"),
-                      QStringList{"--invisible", "--nologo", "--norestore", "--nodefault", accept});
-        impl->context = connectDesktop(pipe);
-    }
-    guarded(QStringLiteral("preparare LibreOffice"), [&] {
-        impl->desktop = css::frame::Desktop::create(impl->context);
-        disableQuestions(impl->context);
+        impl->prepare();
+        return std::unique_ptr<Office>(new Office(std::move(impl)));
     });
-    return std::unique_ptr<Office>(new Office(std::move(impl)));
 }
 
 Office::Office(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -266,6 +330,7 @@ void Office::terminate()
     if (!impl_->process->waitForEnd(terminateTimeoutMs))
         impl_->process->kill();
     impl_->process.reset();
+    impl_->pipes.reset();
     impl_->profile.reset();
 }
 

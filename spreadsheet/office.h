@@ -21,8 +21,10 @@ public:
     // True when LibreOffice Calc is installed on this machine.
     static bool isInstalled();
     // Starts and connects; throws zuvo::Failure with an Italian message when LibreOffice is
-    // missing or does not answer.
+    // missing, dies, refuses or does not answer.
     static std::unique_ptr<Office> start(Kind kind);
+    // Starts an isolated office from another office binary, as start() does.
+    static std::unique_ptr<Office> startIsolated(const QString& officeBinary);
 
     ~Office();
     Office(const Office&) = delete;

@@ -3,6 +3,7 @@
 #include "common/failure.h"
 
 #include <QThread>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -27,17 +28,25 @@ struct ExecVectors {
     std::vector<char*> argv;
     std::vector<char*> envp;
 
-    ExecVectors(const QString& program, const QStringList& arguments)
+    ExecVectors(const QString& program, const QStringList& arguments,
+                const QStringList& environment = {})
     {
         storage.push_back(program.toLocal8Bit());
         for (const QString& argument : arguments)
             storage.push_back(argument.toLocal8Bit());
         const std::size_t argumentCount = storage.size();
+        QList<QByteArray> replaced{"URE_BOOTSTRAP="};
+        for (const QString& variable : environment)
+            replaced << variable.section(QLatin1Char('='), 0, 0).toLocal8Bit() + '=';
         for (char** variable = environ; *variable; ++variable) {
-            if (qstrncmp(*variable, "URE_BOOTSTRAP=", 14) != 0)
-                storage.emplace_back(*variable);
+            const QByteArray entry(*variable);
+            if (std::none_of(replaced.begin(), replaced.end(),
+                             [&](const QByteArray& name) { return entry.startsWith(name); }))
+                storage.push_back(entry);
         }
         storage.emplace_back("SAL_ENABLE_FILE_LOCKING=1");
+        for (const QString& variable : environment)
+            storage.push_back(variable.toLocal8Bit());
         for (std::size_t i = 0; i < argumentCount; ++i)
             argv.push_back(storage[i].data());
         argv.push_back(nullptr);
@@ -68,8 +77,9 @@ struct OfficeProcess::Command : ExecVectors {
     using ExecVectors::ExecVectors;
 };
 
-OfficeProcess::OfficeProcess(const QString& program, const QStringList& arguments)
-    : command_(std::make_unique<Command>(program, arguments))
+OfficeProcess::OfficeProcess(const QString& program, const QStringList& arguments,
+                             const QStringList& environment)
+    : command_(std::make_unique<Command>(program, arguments, environment))
 {
     spawn();
 }

@@ -11,8 +11,10 @@ namespace zuvo::sheet {
 // kernel should our own process die first.
 class OfficeProcess {
 public:
-    // Starts the office binary with the arguments; stdout and stderr go to /dev/null.
-    OfficeProcess(const QString& program, const QStringList& arguments);
+    // Starts the office binary with the arguments and our environment plus `environment`
+    // ("NAME=value" entries); stdout and stderr go to /dev/null.
+    OfficeProcess(const QString& program, const QStringList& arguments,
+                  const QStringList& environment = {});
     ~OfficeProcess();
     OfficeProcess(const OfficeProcess&) = delete;
     OfficeProcess& operator=(const OfficeProcess&) = delete;

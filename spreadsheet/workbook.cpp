@@ -166,6 +166,16 @@ void Workbook::close()
     impl_->r1c1Parser.clear();
 }
 
+void Workbook::closeAfterFailure() noexcept
+{
+    try {
+        close();
+    } catch (...) {
+        impl_->document.clear();
+        impl_->r1c1Parser.clear();
+    }
+}
+
 std::optional<QString> Workbook::showWithSaveAsDialog()
 {
     return guarded(QStringLiteral("mostrare la cartella di lavoro"), [&]() -> std::optional<QString> {

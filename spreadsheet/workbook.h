@@ -30,6 +30,9 @@ public:
     QString location() const;
     // Closes without saving. The handle must not be used afterwards.
     void close();
+    // Closes while another failure is on its way to the user: a failing close (the office
+    // may be gone) is not reported, so it never hides the first failure.
+    void closeAfterFailure() noexcept;
 
     // The hand-over to the user, for an office started with a window: shows the workbook in
     // Calc's own window with its Save As dialog and leaves it open. Returns the path the

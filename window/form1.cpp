@@ -1,6 +1,7 @@
 // The window's behaviour: start-up, the customer register and the hand-off to the builder.
 #include "window/form1.h"
 
+#include "common/data_files.h"
 #include "common/data_folder.h"
 #include "common/failure.h"
 
@@ -16,7 +17,6 @@ namespace zuvo::window {
 
 namespace {
 
-const QString kDatabaseFile = QStringLiteral("dbzuvo.sqlite");
 const QString kGenerating = QStringLiteral("Generazione preventivo in corso.... Attendere");
 const QString kNoName = QStringLiteral(
     "Scrivere la ragione sociale del cliente: un cliente senza nome non viene salvato.");
@@ -36,7 +36,7 @@ QString shown(const QString& field)
 
 } // namespace
 
-Form1::Form1(Program program, QuoteBuilder& builder, QWidget* parent)
+Form1::Form1(Program program, quote::QuoteBuilder& builder, QWidget* parent)
     : QWidget(parent), program_(program), builder_(builder)
 {
     presentError_ = [this](const QString& message) {
@@ -67,7 +67,7 @@ void Form1::CaricaDati()
     nuovoCliente = false;
     clienteDaLista = false;
     cboCombo->clear();
-    conn = zuvo::db::Database::open(zuvo::dataFile(kDatabaseFile));
+    conn = zuvo::db::Database::open(zuvo::dataFile(files::kDatabase));
     fillList(conn->customers());
     setCustomerBoxes(QStringLiteral(" "));
     if (program_ == Program::Tavrelo)
@@ -174,25 +174,29 @@ void Form1::Command1_Click()
     finishRun();
 }
 
+// The window's historic fields as the builder's request.
+quote::QuoteRequest Form1::request() const
+{
+    return {{cliNome, cliIndirizzo, cliCap, cliLocalita, cliProv},
+            Text4->text(),
+            Text1 ? Text1->text() : QString(),
+            Text5 ? Text5->text() : QString()};
+}
+
 // Runs the program's builder; returns the user's message when the quotation was not made.
+// Nothing a builder throws may end the program: whatever it is, the user reads a message.
 std::optional<QString> Form1::GeneraPreventivo()
 {
-    const QuoteRequest request{cliNome,
-                               cliIndirizzo,
-                               cliCap,
-                               cliLocalita,
-                               cliProv,
-                               Text4->text(),
-                               Text1 ? Text1->text() : QString(),
-                               Text5 ? Text5->text() : QString()};
     try {
-        builder_.GeneraPreventivo(request, *conn, flags);
+        builder_.build(request(), *conn);
         return std::nullopt;
     } catch (const zuvo::Failure& failure) {
         return failure.message();
     } catch (const std::exception& error) {
         return QStringLiteral("Errore imprevisto durante la generazione del preventivo: %1")
             .arg(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        return QStringLiteral("Errore imprevisto durante la generazione del preventivo.");
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "database/database.h"
-#include "window/quote_builder.h"
+#include "quote_sheet/quote_request.h"
+#include "window/program.h"
 
 #include <QString>
 #include <QWidget>
@@ -25,7 +26,7 @@ class Form1 : public QWidget {
 public:
     using ErrorPresenter = std::function<void(const QString& message)>;
 
-    Form1(Program program, QuoteBuilder& builder, QWidget* parent = nullptr);
+    Form1(Program program, quote::QuoteBuilder& builder, QWidget* parent = nullptr);
 
     // The load event: opens the database and fills the list. A database that cannot be used
     // is reported through the error presenter and false is returned: the program must end.
@@ -72,7 +73,6 @@ public:
     QString cliProv;
     bool nuovoCliente = false;
     bool clienteDaLista = false;
-    GroupFlags flags;
 
 signals:
     // A quotation has been handed over; the database is closed and the program is ending.
@@ -89,13 +89,14 @@ private:
     void fillList(const QList<zuvo::db::Customer>& customers);
     void setCustomerBoxes(const QString& text);
     void showCustomer(const QString& nome);
+    quote::QuoteRequest request() const;
     std::optional<QString> GeneraPreventivo();
     void finishRun();
     void reportFailure(const QString& message);
     void showStatus(const QString& text);
 
     Program program_;
-    QuoteBuilder& builder_;
+    quote::QuoteBuilder& builder_;
     ErrorPresenter presentError_;
 };
 

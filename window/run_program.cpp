@@ -6,7 +6,7 @@
 
 namespace zuvo::window {
 
-int runQuoteProgram(int argc, char** argv, Program program, std::unique_ptr<QuoteBuilder> builder)
+int runQuoteProgram(int argc, char** argv, Program program, std::unique_ptr<quote::QuoteBuilder> builder)
 {
     QApplication application(argc, argv);
     Form1 window(program, *builder);

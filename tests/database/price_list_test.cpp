@@ -88,19 +88,18 @@ INSERT INTO Listino (Codice, N1, N2, N3, N4) VALUES ('C', 2.5, 3.5, -2.5, 32767)
     EXPECT_EQ(record->n[3], 32767);
 }
 
-TEST(PriceListLookup, CountOutOfRangeNamesTheCode)
+TEST(PriceListLookup, CountOutOfRangeIsKeptWithTheRecordNamingTheCode)
 {
     const DatabaseFile file(R"(
 INSERT INTO ListinoScaff (Codice, N3) VALUES ('GRANDE', 40000);
+INSERT INTO ListinoScaff (Codice, N3) VALUES ('PICCOLO', 4);
 )");
-    const Database db = Database::open(file.path());
-    try {
-        db.priceList(PriceTable::ListinoScaff);
-        FAIL() << "no failure for a count out of range";
-    } catch (const Failure& failure) {
-        EXPECT_TRUE(failure.message().contains("\"GRANDE\"")) << failure.what();
-        EXPECT_TRUE(failure.message().contains("N3")) << failure.what();
-    }
+    const PriceList list = Database::open(file.path()).priceList(PriceTable::ListinoScaff);
+    const std::optional<PriceRecord> bad = list.find("GRANDE");
+    ASSERT_TRUE(bad.has_value());
+    EXPECT_TRUE(bad->countProblem.contains("\"GRANDE\"")) << bad->countProblem.toStdString();
+    EXPECT_TRUE(bad->countProblem.contains("N3")) << bad->countProblem.toStdString();
+    EXPECT_TRUE(list.find("PICCOLO")->countProblem.isEmpty());
 }
 
 } // namespace

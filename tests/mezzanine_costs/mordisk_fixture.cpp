@@ -19,26 +19,24 @@ void MordiskRun::setTemplateNumber(std::optional<double> number)
     workbook.close();
 }
 
-void MordiskRun::run(const window::QuoteRequest& request, bool cancelSaveAs)
+void MordiskRun::run(const quote::QuoteRequest& request, bool cancelSaveAs)
 {
     const auto answer = handOver(cancelSaveAs);
     mezzanine::MordiskBuilder builder(testOffice(), *answer);
     generate(builder, request);
+    flags = builder.groups();
 }
 
-QString MordiskRun::runExpectingFailure(const window::QuoteRequest& request)
+QString MordiskRun::runExpectingFailure(const quote::QuoteRequest& request)
 {
     return failureOf([&] { run(request); });
 }
 
-window::QuoteRequest MordiskRun::request(const QString& sconto)
+quote::QuoteRequest MordiskRun::request(const QString& sconto)
 {
-    window::QuoteRequest request;
-    request.cliNome = QStringLiteral("ROSSI SCAFFALATURE S.R.L.");
-    request.cliIndirizzo = QStringLiteral("VIA ROMA 12");
-    request.cliCap = QStringLiteral("20100");
-    request.cliLocalita = QStringLiteral("MILANO");
-    request.cliProv = QStringLiteral("MI");
+    quote::QuoteRequest request;
+    request.customer = {QStringLiteral("ROSSI SCAFFALATURE S.R.L."), QStringLiteral("VIA ROMA 12"),
+                        QStringLiteral("20100"), QStringLiteral("MILANO"), QStringLiteral("MI")};
     request.sconto = sconto;
     request.trasporto = QStringLiteral(" ");
     return request;

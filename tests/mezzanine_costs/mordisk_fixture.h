@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mezzanine_costs/mezzanine_run.h"
 #include "tests/support/quote_run.h"
 
 #include <QStringList>
@@ -17,10 +18,13 @@ protected:
     // Sets the template's B2 (the running quote number) to a number, or empties it.
     void setTemplateNumber(std::optional<double> number);
     // Runs the builder; the quotation is saved to savedPath() unless `cancelSaveAs`.
-    void run(const window::QuoteRequest& request, bool cancelSaveAs = false);
+    void run(const quote::QuoteRequest& request, bool cancelSaveAs = false);
     // Runs and expects a failure; returns its message.
-    QString runExpectingFailure(const window::QuoteRequest& request);
-    static window::QuoteRequest request(const QString& sconto = QString());
+    QString runExpectingFailure(const quote::QuoteRequest& request);
+    static quote::QuoteRequest request(const QString& sconto = QString());
+
+    // The accessory groups of the last run.
+    mezzanine::GroupFlags flags;
 };
 
 } // namespace zuvo::test

@@ -43,8 +43,9 @@ TEST_F(MordiskBasics, EmptyNumberStartsAtOneAndBlankCustomerGivesThreeBlanks)
 {
     setTemplateNumber(std::nullopt);
     writeOrders({QStringLiteral("ZT350      00000000 1")});
-    window::QuoteRequest blank = request();
-    blank.cliNome = blank.cliIndirizzo = blank.cliCap = blank.cliLocalita = QStringLiteral(" ");
+    quote::QuoteRequest blank = request();
+    blank.customer.nome = blank.customer.indirizzo = blank.customer.cap = blank.customer.localita =
+        QStringLiteral(" ");
     run(blank);
 
     EXPECT_EQ(templateNumber(), 1);
@@ -159,6 +160,23 @@ TEST_F(MordiskBasics, MissingInputStopsBeforeTheNumberIsRaised)
                   folder.file(QStringLiteral("altro.xlsx")));
     EXPECT_TRUE(runExpectingFailure(request()).contains(QStringLiteral("SchedaScaff.xlsx")));
     EXPECT_TRUE(dataFileExists(QStringLiteral("codord.txt")));
+}
+
+TEST_F(MordiskBasics, ARecordWithACountOutOfRangeStopsOnlyTheOrdersThatUseIt)
+{
+    addPriceRows(kTestPrices
+                 + QStringList{QStringLiteral("INSERT INTO Listino (Codice, Descrizione, Prezzo, N2) "
+                                              "VALUES ('ZBAD', 'CONTEGGIO ERRATO', 1, 40000)")});
+    setTemplateNumber(7);
+    writeOrders({QStringLiteral("ZT350      00000000 1"), QStringLiteral("ZBAD       00000000 1")});
+    EXPECT_TRUE(runExpectingFailure(request()).contains(QStringLiteral("\"ZBAD\"")));
+    EXPECT_EQ(templateNumber(), 7);
+    EXPECT_TRUE(dataFileExists(QStringLiteral("codord.txt")));
+
+    writeOrders({QStringLiteral("ZT350      00000000 1")});
+    run(request());
+    EXPECT_EQ(templateNumber(), 8);
+    EXPECT_EQ(saved().cell(10, 1).text, QStringLiteral("ZT350"));
 }
 
 TEST_F(MordiskBasics, TextQuoteNumberStopsTheRun)

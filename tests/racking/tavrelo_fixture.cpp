@@ -85,12 +85,10 @@ void TavreloRun::run(const QString& sconto, bool cancelSaveAs)
 {
     const auto answer = handOver(cancelSaveAs);
     racking::TavreloBuilder builder(testOffice(), *answer);
-    window::QuoteRequest request;
-    request.cliNome = QStringLiteral("BIANCHI LOGISTICA S.P.A.");
-    request.cliIndirizzo = QStringLiteral("VIA DELLE INDUSTRIE 4");
-    request.cliCap = QStringLiteral("37100");
-    request.cliLocalita = QStringLiteral("VERONA");
-    request.cliProv = QStringLiteral("VR");
+    quote::QuoteRequest request;
+    request.customer = {QStringLiteral("BIANCHI LOGISTICA S.P.A."),
+                        QStringLiteral("VIA DELLE INDUSTRIE 4"), QStringLiteral("37100"),
+                        QStringLiteral("VERONA"), QStringLiteral("VR")};
     request.sconto = sconto;
     generate(builder, request);
 }

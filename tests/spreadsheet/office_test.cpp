@@ -39,6 +39,18 @@ TEST(OfficeTest, SharedOfficeAnswers)
     EXPECT_EQ(office().kind(), Office::Kind::Isolated);
 }
 
+TEST(OfficeTest, AnOfficeThatDiesOrRefusesAtStartIsAMessage)
+{
+    for (const QString& binary : {QStringLiteral("/bin/false"), QStringLiteral(ZUVO_REFUSING_OFFICE)}) {
+        try {
+            Office::startIsolated(binary);
+            ADD_FAILURE() << "no failure starting " << binary.toStdString();
+        } catch (const Failure& failure) {
+            EXPECT_TRUE(failure.message().contains("LibreOffice")) << failure.what();
+        }
+    }
+}
+
 TEST(OfficeTest, KilledOfficeTurnsEveryCallIntoAFailure)
 {
     office();

@@ -27,10 +27,10 @@ std::unique_ptr<quote::HandOver> QuoteRunTest::handOver(bool cancelSaveAs) const
         cancelSaveAs ? std::nullopt : std::optional<QString>(savedPath()));
 }
 
-void QuoteRunTest::generate(window::QuoteBuilder& builder, const window::QuoteRequest& request)
+void QuoteRunTest::generate(quote::QuoteBuilder& builder, const quote::QuoteRequest& request)
 {
     db::Database conn = db::Database::open(folder.file(QStringLiteral("dbzuvo.sqlite")));
-    builder.GeneraPreventivo(request, conn, flags);
+    builder.build(request, conn);
 }
 
 QString QuoteRunTest::failureOf(const std::function<void()>& run)

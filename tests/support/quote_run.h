@@ -4,7 +4,7 @@
 #include "quote_sheet/office_source.h"
 #include "spreadsheet/workbook.h"
 #include "tests/support/temp_data_folder.h"
-#include "window/quote_builder.h"
+#include "quote_sheet/quote_request.h"
 
 #include <QStringList>
 #include <functional>
@@ -31,7 +31,7 @@ protected:
     // The Save As answer: the saved path, or a cancel.
     std::unique_ptr<quote::HandOver> handOver(bool cancelSaveAs) const;
     // Calls the builder on the folder's database.
-    void generate(window::QuoteBuilder& builder, const window::QuoteRequest& request);
+    void generate(quote::QuoteBuilder& builder, const quote::QuoteRequest& request);
     // Runs and expects a failure; returns its message.
     static QString failureOf(const std::function<void()>& run);
 
@@ -49,7 +49,6 @@ protected:
     bool dataFileExists(const QString& name) const;
 
     TempDataFolder folder;
-    window::GroupFlags flags;
 
 private:
     std::optional<sheet::Workbook> savedWorkbook_;

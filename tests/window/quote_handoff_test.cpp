@@ -12,10 +12,10 @@ using zuvo::window::Program;
 
 const QString kGenerating = QStringLiteral("Generazione preventivo in corso.... Attendere");
 
-QStringList customerOf(const zuvo::window::QuoteRequest& request)
+QStringList customerOf(const zuvo::quote::QuoteRequest& request)
 {
-    return {request.cliNome, request.cliIndirizzo, request.cliCap, request.cliLocalita,
-            request.cliProv};
+    const zuvo::quote::Customer& customer = request.customer;
+    return {customer.nome, customer.indirizzo, customer.cap, customer.localita, customer.prov};
 }
 
 TEST_F(WindowTest, UntouchedWindowHandsOverFiveBlanksAndEndsTheRun)
@@ -112,7 +112,7 @@ TEST_F(WindowTest, FailingBuilderShowsItsMessageAndLeavesTheWindowUsable)
     click(form.Command1);
     EXPECT_EQ(builder.calls, 2);
     EXPECT_EQ(builder.statusAtCall, kGenerating);
-    EXPECT_EQ(builder.request.cliNome, "Verdi & C.");
+    EXPECT_EQ(builder.request.customer.nome, "Verdi & C.");
     EXPECT_EQ(finished.count(), 1);
 }
 

@@ -25,8 +25,7 @@ INSERT INTO Clienti VALUES ('Verdi & C.', 'Piazza Duomo 5', '50122', 'Firenze', 
 
 } // namespace
 
-void RecordingBuilder::GeneraPreventivo(const zuvo::window::QuoteRequest& given,
-                                        zuvo::db::Database& conn, zuvo::window::GroupFlags&)
+void RecordingBuilder::build(const zuvo::quote::QuoteRequest& given, zuvo::db::Database& conn)
 {
     ++calls;
     request = given;

@@ -2,7 +2,7 @@
 
 #include "database/customer.h"
 #include "window/form1.h"
-#include "window/quote_builder.h"
+#include "quote_sheet/quote_request.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -14,15 +14,14 @@
 namespace zuvo::test {
 
 // A builder that records what the window hands over, and fails when told to.
-class RecordingBuilder : public zuvo::window::QuoteBuilder {
+class RecordingBuilder : public zuvo::quote::QuoteBuilder {
 public:
-    void GeneraPreventivo(const zuvo::window::QuoteRequest& request, zuvo::db::Database& conn,
-                          zuvo::window::GroupFlags& flags) override;
+    void build(const zuvo::quote::QuoteRequest& request, zuvo::db::Database& database) override;
 
     zuvo::window::Form1* window = nullptr;
     std::optional<QString> failWith;
     int calls = 0;
-    zuvo::window::QuoteRequest request;
+    zuvo::quote::QuoteRequest request;
     QString statusAtCall;
     bool connOpenAtCall = false;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "quote_sheet/hand_over.h"
+#include "quote_sheet/office_source.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace zuvo::quote {
+
+// What a builder brings to the road every quotation takes.
+struct QuotationSteps {
+    // The template in the data folder whose untitled copy becomes the quotation, and the cell
+    // of the running number kept in it.
+    QString templateFile;
+    QString numberCell;
+    // Further data files the run needs; all are checked before anything is consumed.
+    QStringList inputs;
+    // Data files deleted once the quotation is in the user's hands.
+    QStringList consumedFiles;
+    // Reads the builder's inputs (order files, price list) before the office is asked for.
+    std::function<void()> readInputs;
+    // Work with the office that must succeed before a number is used; may be empty.
+    std::function<void(sheet::Office&)> beforeNumber;
+    // Fills the numbered quotation.
+    std::function<void(sheet::Workbook& quotation, sheet::Office& office)> fill;
+};
+
+// The shared road of a quotation: every input checked and read, then the running number
+// raised in the template, the quotation filled in an untitled copy of it, handed to the user,
+// and only then the consumed files deleted. A failure before the number leaves everything
+// as it was; a later one closes the unfinished quotation and keeps the input files.
+void runQuotation(const QuotationSteps& steps, const OfficeSource& office, HandOver& handOver);
+
+} // namespace zuvo::quote
