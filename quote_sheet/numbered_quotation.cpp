@@ -7,7 +7,7 @@ namespace zuvo::quote {
 void buildNumberedQuotation(sheet::Office& office, const QString& templatePath,
                             const std::function<void(sheet::Workbook&)>& build)
 {
-    raiseRunningNumber(office, templatePath, QStringLiteral("B2"));
+    raiseRunningNumber(office, templatePath, {QStringLiteral("B2")});
     sheet::Workbook quotation = office.openCopyOf(templatePath);
     try {
         build(quotation);
