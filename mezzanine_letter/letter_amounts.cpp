@@ -25,7 +25,8 @@ void amountLine(sheet::Sheet& letter, int row, const QString& label, const CellI
 void writeAmountLines(sheet::Sheet& letter, const LetterValues& values)
 {
     if (values.impSoppalco != 0)
-        amountLine(letter, 112, QStringLiteral("IMPORTO SOPPALCO"), CellInput::of(values.impSoppalco));
+        amountLine(letter, 112, QStringLiteral("IMPORTO SOPPALCO"),
+                   CellInput::of(values.impSoppalco));
     amountLine(letter, 114, QStringLiteral("IMPORTO SCALA"),
                amountOr(values.impScala, QStringLiteral("non presente")));
     amountLine(letter, 116, QStringLiteral("IMPORTO CANCELLI"),

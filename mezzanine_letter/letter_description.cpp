@@ -1,6 +1,7 @@
 #include "mezzanine_letter/letter_description.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace zuvo::letter {
 
@@ -44,10 +45,8 @@ void writeGates(DescriptionLines& lines, const LetterValues& values)
         {values.nBasc200, " cancelli basculanti da cm.200"},
         {values.nBasc150, " cancelli basculanti da cm.150"},
     };
-    bool anyGate = false;
-    for (const auto& gate : gates)
-        anyGate = anyGate || gate.count != 0;
-    if (!anyGate)
+    const auto noGate = [](const auto& gate) { return gate.count == 0; };
+    if (std::all_of(std::begin(gates), std::end(gates), noGate))
         lines.absent(QStringLiteral("Cancelli scorrevoli"), QStringLiteral("non presenti"));
     for (const auto& gate : gates) {
         if (gate.count != 0)
@@ -71,7 +70,8 @@ void writeDescriptionLines(sheet::Sheet& letter, const LetterValues& values)
     else
         lines.absent(QStringLiteral("Scale"), QStringLiteral("non presenti"));
     if (values.presCVV) {
-        const QString quantity = QString::number(values.qtaCVV, 'g', QLocale::FloatingPointShortest);
+        const QString quantity =
+            QString::number(values.qtaCVV, 'g', QLocale::FloatingPointShortest);
         lines.present(counted(quantity, " controventature verticali"));
     } else {
         lines.absent(QStringLiteral("Controventatura"), QStringLiteral("non presente"));

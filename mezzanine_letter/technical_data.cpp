@@ -6,6 +6,7 @@
 #include "common/text_lines.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace zuvo::letter {
 

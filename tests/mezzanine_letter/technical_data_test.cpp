@@ -7,7 +7,8 @@
 namespace zuvo::test {
 namespace {
 
-const QString kTemplateDeckLine = QStringLiteral("Piano di calpestio in lamiera grecata o in grigliato elettrosaldato,");
+const QString kTemplateDeckLine =
+    QStringLiteral("Piano di calpestio in lamiera grecata o in grigliato elettrosaldato,");
 
 // A line of the technical data file: a label and the eight characters of the value.
 QString line(const char* value)
@@ -31,7 +32,8 @@ TEST_F(CoveringLetter, DeckOf38AndAbsentRailingHeight)
     EXPECT_TRUE(letter.cell(71, 3).isNumber());
     EXPECT_EQ(texts(letter, 2, 75, 77),
               QStringList({"TRUCIOLARE DECK38 - Reazione al fuoco Classe 1 - Finitura superficie",
-                           "superiore grigio antiscivolo, fresato maschio/femmina sui 4 lati", " "}));
+                           "superiore grigio antiscivolo, fresato maschio/femmina sui 4 lati",
+                           " "}));
 }
 
 TEST_F(CoveringLetter, OtherDeckKeepsTheTemplateTextAndHalvesGoToEven)
