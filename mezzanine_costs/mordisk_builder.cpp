@@ -50,7 +50,7 @@ void MordiskBuilder::build(const quote::QuoteRequest& request, db::Database& dat
     db::PriceList priceList;
     quote::QuotationSteps steps;
     steps.templateFile = files::kQuoteTemplate;
-    steps.numberCell = QStringLiteral("B2");
+    steps.numberCells = {QStringLiteral("B2")};
     steps.inputs = {files::kGeneralConditions, files::kMezzanineOrders};
     steps.consumedFiles = {files::kMezzanineCodes, files::kMezzanineOrders};
     steps.readInputs = [&] {

@@ -2,13 +2,18 @@
 
 namespace zuvo::quote {
 
-void writeCustomerHeader(sheet::Sheet& sheet, int column, const Customer& customer)
+void writeCustomerBlock(sheet::Sheet& sheet, int firstRow, int column, const Customer& customer)
 {
     using sheet::CellInput;
-    sheet.writeBlock(3, column,
+    sheet.writeBlock(firstRow, column,
                      {{CellInput::of(customer.nome)},
                       {CellInput::of(customer.indirizzo)},
                       {CellInput::of(customer.cap + QLatin1Char(' ') + customer.localita)}});
+}
+
+void writeCustomerHeader(sheet::Sheet& sheet, int column, const Customer& customer)
+{
+    writeCustomerBlock(sheet, 3, column, customer);
 }
 
 } // namespace zuvo::quote

@@ -5,8 +5,11 @@
 
 namespace zuvo::quote {
 
-// Writes the customer in rows 3 to 5 of `column`: name, street, postal code and town with
-// one blank between.
+// Writes the customer as texts into three rows of `column` from `firstRow` on: name, street,
+// postal code and town with one blank between.
+void writeCustomerBlock(sheet::Sheet& sheet, int firstRow, int column, const Customer& customer);
+
+// The customer block of the quote sheet's header, rows 3 to 5.
 void writeCustomerHeader(sheet::Sheet& sheet, int column, const Customer& customer);
 
 } // namespace zuvo::quote

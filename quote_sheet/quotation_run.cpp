@@ -7,6 +7,17 @@
 
 namespace zuvo::quote {
 
+namespace {
+
+void writeNumber(sheet::Workbook& quotation, const QStringList& cells, double number)
+{
+    sheet::Sheet sheet = quotation.activeSheet();
+    for (const QString& cell : cells)
+        sheet.write(cell, sheet::CellInput::of(number));
+}
+
+} // namespace
+
 void runQuotation(const QuotationSteps& steps, const OfficeSource& office, HandOver& handOver)
 {
     requireDataFiles(QStringList{steps.templateFile} + steps.inputs);
@@ -16,9 +27,12 @@ void runQuotation(const QuotationSteps& steps, const OfficeSource& office, HandO
         steps.beforeNumber(calc);
 
     const QString templatePath = dataFile(steps.templateFile);
-    raiseRunningNumber(calc, templatePath, steps.numberCell);
+    const double number = raiseRunningNumber(calc, templatePath, steps.numberCells);
     sheet::Workbook quotation = calc.openCopyOf(templatePath);
     try {
+        // The copy is opened after the template's lock is released: another run may have
+        // raised the number again meanwhile, so the quotation gets its own number here.
+        writeNumber(quotation, steps.numberCells, number);
         steps.fill(quotation, calc);
         finishRun(quotation, handOver, steps.consumedFiles);
     } catch (...) {

@@ -11,10 +11,10 @@ namespace zuvo::quote {
 
 // What a builder brings to the road every quotation takes.
 struct QuotationSteps {
-    // The template in the data folder whose untitled copy becomes the quotation, and the cell
-    // of the running number kept in it.
+    // The template in the data folder whose untitled copy becomes the quotation, and the cells
+    // of the running number kept in it: read from the first, written into all.
     QString templateFile;
-    QString numberCell;
+    QStringList numberCells;
     // Further data files the run needs; all are checked before anything is consumed.
     QStringList inputs;
     // Data files deleted once the quotation is in the user's hands.

@@ -45,7 +45,8 @@ void replaceFile(const QString& newFile, const QString& target)
 
 } // namespace
 
-double raiseRunningNumber(sheet::Office& office, const QString& templatePath, const QString& cell)
+double raiseRunningNumber(sheet::Office& office, const QString& templatePath,
+                          const QStringList& cells)
 {
     const QFileInfo info(templatePath);
     QLockFile lock(templatePath + QStringLiteral(".lock"));
@@ -59,8 +60,9 @@ double raiseRunningNumber(sheet::Office& office, const QString& templatePath, co
     double number = 0;
     try {
         sheet::Sheet sheet = workbook.activeSheet();
-        number = nextNumber(sheet.cell(cell), cell, info.fileName());
-        sheet.write(cell, sheet::CellInput::of(number));
+        number = nextNumber(sheet.cell(cells.first()), cells.first(), info.fileName());
+        for (const QString& cell : cells)
+            sheet.write(cell, sheet::CellInput::of(number));
         workbook.saveAs(newFile);
         workbook.close();
     } catch (...) {

@@ -60,7 +60,7 @@ void TavreloBuilder::build(const quote::QuoteRequest& request, db::Database& dat
     db::PriceList priceList;
     quote::QuotationSteps steps;
     steps.templateFile = files::kQuoteTemplate;
-    steps.numberCell = QStringLiteral("B2");
+    steps.numberCells = {QStringLiteral("B2")};
     steps.inputs = {files::kGeneralConditions};
     steps.consumedFiles = consumedFiles();
     steps.readInputs = [&] {

@@ -34,6 +34,7 @@ class Style:
     borders: frozenset = frozenset()  # of "top", "bottom", "left", "right"
     fill: str = ""  # background colour, "#rrggbb"
     number: str = ""  # a key of NUMBER_FORMATS
+    shrink: bool = False  # a text too long for its cell is printed smaller instead of spilling
 
 
 def style(**kwargs):
@@ -61,6 +62,7 @@ class Sheet:
     page_breaks: set = field(default_factory=set)  # rows that start a new printed page
     cells: dict = field(default_factory=dict)  # (row, column) -> (value or None, Style or None)
     rows: int = 0  # rows written explicitly; the rest of the sheet repeats the last row style
+    print_range: str = ""  # "A1:E205": only this range is printed; empty prints what is used
 
     def put(self, ref, value=None, cell_style=None):
         row, column = parse_ref(ref)
@@ -100,6 +102,8 @@ def _cell_style_xml(name, cell_style, data_style):
             cell_props.append(f'fo:border-{side}="{BORDER}"')
     if cell_style.fill:
         cell_props.append(f'fo:background-color="{cell_style.fill}"')
+    if cell_style.shrink:
+        cell_props.append('style:shrink-to-fit="true"')
     text_props = []
     if cell_style.bold:
         text_props.append('fo:font-weight="bold"')
@@ -148,6 +152,22 @@ def _row_xml(sheet, row, names):
     if empty_run:
         cells.append(f'<table:table-cell table:number-columns-repeated="{empty_run}"/>')
     return f'<table:table-row table:style-name="{row_style}">{"".join(cells)}</table:table-row>\n'
+
+
+def _print_range_xml(sheet):
+    if not sheet.print_range:
+        return ""
+    first, last = (parse_ref(ref) for ref in sheet.print_range.split(":"))
+    ends = [f"${sheet.name}.${_column_letters(column)}${row}" for row, column in (first, last)]
+    return f' table:print-ranges={quoteattr(":".join(ends))}'
+
+
+def _column_letters(column):
+    letters = ""
+    while column:
+        column, rest = divmod(column - 1, 26)
+        letters = chr(ord("A") + rest) + letters
+    return letters
 
 
 def write(sheet, path):
@@ -217,7 +237,7 @@ def write(sheet, path):
 </office:master-styles>
 <office:body>
 <office:spreadsheet>
-<table:table table:name={quoteattr(sheet.name)} table:style-name="ta1">
+<table:table table:name={quoteattr(sheet.name)} table:style-name="ta1"{_print_range_xml(sheet)}>
 {chr(10).join(column_xml)}
 {"".join(row_xml)}</table:table>
 </office:spreadsheet>

@@ -228,8 +228,10 @@ LETTER_LAST_ROW = 205
 
 
 def letter_sheet():
-    sheet = Sheet("Foglio1", [3.0, 6.5, 2.5, 0.5, 5.0], font_size=10,
-                  page=Page(margin_top=1.8, margin_bottom=1.8, margin_left=2.0, margin_right=1.5))
+    # Column C holds the amounts; column E, the address, is the last one printed.
+    sheet = Sheet("Foglio1", [2.6, 6.5, 3.2, 0.4, 5.6], font_size=10,
+                  page=Page(margin_top=1.8, margin_bottom=1.8, margin_left=1.5, margin_right=1.2),
+                  print_range=f"A1:E{LETTER_LAST_ROW}")
     sheet.page_breaks = set(LETTER_PAGES[1:])
     for page, address in zip(LETTER_PAGES, LETTER_ADDRESS_ROWS):
         letter_page_header(sheet, page, address)
@@ -248,7 +250,10 @@ def letter_page_header(sheet, first_row, address_row):
     sheet.put_at(first_row + 2, 1, COMPANY_LINES[0], style(size=8))
     sheet.put_at(first_row + 3, 1, COMPANY_LINES[1], style(size=8))
     sheet.put_at(address_row - 1, 5, "Spett.le", style(italic=True, size=9))
-    sheet.put_at(address_row, 5, None, style(bold=True))
+    # A long name or street is printed smaller rather than cut at the page's edge.
+    sheet.put_at(address_row, 5, None, style(bold=True, shrink=True))
+    sheet.put_at(address_row + 1, 5, None, style(shrink=True))
+    sheet.put_at(address_row + 2, 5, None, style(shrink=True))
     number_row = address_row + 7
     sheet.put_at(number_row, 1, "Offerta n.", style(bold=True))
     sheet.put_at(number_row, 2, 41, style(bold=True, align="start"))
@@ -321,7 +326,7 @@ def letter_technical_page(sheet):
 def letter_amounts_page(sheet):
     euro = style(number="euro", align="start")
     for row in (112, 114, 116, 118):
-        sheet.put_at(row, 3, None, euro)
+        sheet.put_at(row, 3, None, style(number="euro", align="end"))
     terms = {
         120: ("Prezzi:", None),
         122: ("Imballo:", "standard, compreso"),

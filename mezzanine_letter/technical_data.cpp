@@ -1,0 +1,36 @@
+#include "mezzanine_letter/technical_data.h"
+
+#include "common/failure.h"
+#include "common/number_parse.h"
+#include "common/rounding.h"
+#include "common/text_lines.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace zuvo::letter {
+
+namespace {
+constexpr int kValueLength = 8; // the value stands in the last eight characters of its line
+} // namespace
+
+TechnicalData readTechnicalData(const QString& path)
+{
+    const QStringList lines = readTextLines(path);
+    TechnicalData datiTecnici{};
+    const qsizetype stored = std::min<qsizetype>(lines.size(), datiTecnici.size());
+    for (qsizetype slot = 0; slot < stored; ++slot) {
+        const double value = lenientNumber(QStringView(lines[slot]).right(kValueLength));
+        try {
+            datiTecnici[slot] = toInt16HalfEven(value);
+        } catch (const Failure& outOfRange) {
+            throw Failure(QStringLiteral("Dati tecnici non validi nel file \"%1\", riga %2. %3")
+                              .arg(QFileInfo(path).fileName())
+                              .arg(slot + 1)
+                              .arg(outOfRange.message()));
+        }
+    }
+    return datiTecnici;
+}
+
+} // namespace zuvo::letter
