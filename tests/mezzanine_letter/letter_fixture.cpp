@@ -54,7 +54,7 @@ quote::Customer CoveringLetter::customer()
 {
     // A name that looks like a formula must stay a name.
     return {QStringLiteral("=ROSSI SOPPALCHI S.R.L."), QStringLiteral("VIA DEL LAVORO 12"),
-            QStringLiteral("20090"), QStringLiteral("SEGRATE")};
+            QStringLiteral("20090"), QStringLiteral("SEGRATE"), QStringLiteral("MI")};
 }
 
 QString CoveringLetter::templatePath() const
