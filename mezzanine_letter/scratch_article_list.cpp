@@ -12,16 +12,15 @@ constexpr int kCustomerColumn = 7;
 
 } // namespace
 
-void buildScratchArticleList(ScratchRun& run, const quote::Customer& customer,
-                             const QList<quote::OrderLine>& orders)
+void buildScratchArticleList(ScratchRun& run, const QList<quote::OrderLine>& orders)
 {
-    quote::writeCustomerHeader(run.sheet, kCustomerColumn, customer);
+    quote::writeCustomerHeader(run.sheet, kCustomerColumn, run.request.customer);
     mezzanine::readArticles(run, run.priceList, orders, mezzanine::kPellanorRules);
     run.values.descScala = run.descScala;
     // The priced rows are written with the groups, once their places are known.
     quote::writeArticleRows(run.sheet, run.list);
     quote::sortArticles(run.sheet, run.list, quote::kColCode);
-    run.discount = quote::Discount::fromText(run.boxes.sconto);
+    run.discount = quote::Discount::fromText(run.request.sconto);
 }
 
 } // namespace zuvo::letter

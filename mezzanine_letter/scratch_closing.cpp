@@ -32,7 +32,8 @@ QString wholeNumber(double charge)
 void writeFee(ScratchRun& run)
 {
     const int feeRow = run.rigaGruppo + 2;
-    run.sheet.write(feeRow, quote::kColDescr, CellInput::of(QStringLiteral("DOCUMENTAZIONE PER DEPOSITO")));
+    run.sheet.write(feeRow, quote::kColDescr,
+                    CellInput::of(QStringLiteral("DOCUMENTAZIONE PER DEPOSITO")));
     run.sheet.setBold(RangeAddress::rows(feeRow, feeRow + 1, quote::kColDescr, quote::kColDescr), true);
     const double fee = mezzanine::documentationFee(run.areaTot);
     run.sheet.write(feeRow, quote::kColAmount, CellInput::of(fee));
@@ -63,30 +64,24 @@ QString transportTerm(const QString& trasporto)
 // by the mezzanine area, safety on the grand total of the goods.
 void computeCharges(ScratchRun& run)
 {
-    LetterValues& values = run.values;
-    if (run.boxes.montaggio.isEmpty()) {
-        values.importoPosa = 0;
-        values.importoOneri = 0;
+    if (run.request.montaggio.isEmpty())
         return;
-    }
-    values.importoPosa = roundHalfEven(lenientNumber(run.boxes.montaggio) * run.areaTot.value_or(0));
+    LetterValues& values = run.values;
+    values.importoPosa = roundHalfEven(lenientNumber(run.request.montaggio) * run.areaTot.value_or(0));
     values.importoOneri = roundHalfEven(values.totGenerale * kSafetyRate);
 }
 
 quote::ConditionTerms conditionTerms(const ScratchRun& run)
 {
-    const bool charged = !run.boxes.montaggio.isEmpty();
-    const QString posa = QStringLiteral("Posa in opera (a locali liberi): ");
-    const QString oneri = QStringLiteral("Oneri per la sicurezza: ");
-    return {{
-        {QStringLiteral("Prezzo: LISTINO"), QStringLiteral("Spedizione: DESTINATARIO")},
-        {QStringLiteral("IVA: ESCLUSA"), transportTerm(run.boxes.trasporto)},
-        {QStringLiteral("Validità offerta: 15 GG."), QStringLiteral("Imballo standard: COMPRESO")},
-        {QStringLiteral("Data consegna prevista: 40 GG. D.R.O"),
-         posa + (charged ? wholeNumber(run.values.importoPosa) : QStringLiteral("ESCLUSA"))},
-        {QStringLiteral("Condizioni di pagamento: DA CONVENIRE"),
-         oneri + (charged ? wholeNumber(run.values.importoOneri) : QStringLiteral("ESCLUSI"))},
-    }};
+    const bool charged = !run.request.montaggio.isEmpty();
+    const LetterValues& values = run.values;
+    return quote::termsOfSale({
+        .transport = transportTerm(run.request.trasporto),
+        .assembly = QStringLiteral("Posa in opera (a locali liberi): ")
+            + (charged ? wholeNumber(values.importoPosa) : QStringLiteral("ESCLUSA")),
+        .safety = QStringLiteral("Oneri per la sicurezza: ")
+            + (charged ? wholeNumber(values.importoOneri) : QStringLiteral("ESCLUSI")),
+    });
 }
 
 void writeConditions(ScratchRun& run)
@@ -115,7 +110,6 @@ void writeClosingTexts(ScratchRun& run)
                           "dei mezzi di sollevamento (muletti, traspallet, ecc.),"))},
                       {CellInput::of(QStringLiteral(
                           "eventuali opere murarie e quant'altro non indicato nel presente preventivo"))}});
-    run.rigaGruppo = last + 9;
 }
 
 } // namespace
@@ -123,7 +117,7 @@ void writeClosingTexts(ScratchRun& run)
 void closeScratchSheet(ScratchRun& run)
 {
     writeFee(run);
-    run.values.importoTrasporto = lenientNumber(run.boxes.trasporto);
+    run.values.importoTrasporto = lenientNumber(run.request.trasporto);
     applyPageBreakRule(run);
     writeConditions(run);
     writeClosingTexts(run);

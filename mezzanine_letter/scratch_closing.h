@@ -6,7 +6,7 @@ namespace zuvo::letter {
 
 // Closes the scratch sheet under its last total: the documentation fee, the page break when
 // the fee falls at the foot of the first page, the terms with the transport, assembly and
-// safety charges of the window's boxes, and the closing texts. Gathers the fee and the three
+// safety charges the request asks for, and the closing texts. Gathers the fee and the three
 // charges for the letter.
 void closeScratchSheet(ScratchRun& run);
 

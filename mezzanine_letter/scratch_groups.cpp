@@ -80,7 +80,8 @@ CellRow labelCells(const QString& label, const CellInput& amount = CellInput::no
 // computed the rows.
 void writeBody(ScratchRun& run, const ScratchLayout& layout, const QList<quote::QuoteRow>& list)
 {
-    QList<CellRow> rows(layout.lastRow() - layout.firstRow + 1, CellRow(kColAmount, CellInput::nothing()));
+    QList<CellRow> rows(layout.lastRow() - layout.firstRow + 1,
+                        CellRow(kColAmount, CellInput::nothing()));
     QList<int> measured;
     const auto put = [&](int row, const CellRow& cells) { rows[row - layout.firstRow] = cells; };
     const auto putArticles = [&](int firstRow, const QList<quote::QuoteRow>& articles) {
@@ -97,8 +98,8 @@ void writeBody(ScratchRun& run, const ScratchLayout& layout, const QList<quote::
             put(placed->totalRow(), labelCells(placed->group->totalLabel));
         }
     }
-    put(layout.rigaTotSoppalco(),
-        labelCells(QStringLiteral("TOTALE SOPPALCO"), CellInput::formula(QStringLiteral("=SUM(R10C:R[-2]C)"))));
+    put(layout.rigaTotSoppalco(), labelCells(QStringLiteral("TOTALE SOPPALCO"),
+                                             CellInput::formula(QStringLiteral("=SUM(R10C:R[-2]C)"))));
     if (layout.rigaTotGenerale)
         put(*layout.rigaTotGenerale, labelCells(QStringLiteral("TOTALE GENERALE")));
     run.sheet.writeBlock(layout.firstRow, 1, rows);

@@ -9,10 +9,10 @@ namespace zuvo::letter {
 
 LetterValues fillScratchQuoteSheet(sheet::Sheet scratch, const db::PriceList& priceList,
                                    const QList<quote::OrderLine>& orders,
-                                   const quote::Customer& customer, const PriceBoxes& boxes)
+                                   const quote::QuoteRequest& request)
 {
-    ScratchRun run(std::move(scratch), priceList, boxes);
-    buildScratchArticleList(run, customer, orders);
+    ScratchRun run(std::move(scratch), priceList, request);
+    buildScratchArticleList(run, orders);
     formScratchGroups(run);
     closeScratchSheet(run);
     return run.values;

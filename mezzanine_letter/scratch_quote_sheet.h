@@ -2,29 +2,22 @@
 
 #include "database/price_list.h"
 #include "mezzanine_letter/letter_values.h"
-#include "quote_sheet/customer_header.h"
 #include "quote_sheet/order_file.h"
+#include "quote_sheet/quote_request.h"
 #include "spreadsheet/sheet.h"
 
 #include <QList>
-#include <QString>
 
 namespace zuvo::letter {
 
-// The window's price boxes as typed.
-struct PriceBoxes {
-    QString sconto;     // discount percent; one blank for none
-    QString trasporto;  // transport amount; one blank as the window opens
-    QString montaggio;  // assembly price per square metre; empty as the window opens
-};
-
 // Computes the mezzanine quotation on the scratch quote sheet, the active sheet of an untitled
-// copy of the quote template, and returns what the covering letter reports: the priced
-// article list with its railing, gate and stair groups, their totals, the documentation fee,
-// the terms and the closing texts. Saving and closing the scratch sheet are the caller's.
+// copy of the quote template: the priced article list with its railing, gate and stair groups,
+// their totals, the documentation fee, the terms and the closing texts. Returns what the
+// covering letter reports. The request gives the customer, the discount, the transport amount
+// and the assembly price per square metre. Closing the scratch sheet unsaved is the caller's.
 // Throws zuvo::Failure when the office fails.
 LetterValues fillScratchQuoteSheet(sheet::Sheet scratch, const db::PriceList& priceList,
                                    const QList<quote::OrderLine>& orders,
-                                   const quote::Customer& customer, const PriceBoxes& boxes);
+                                   const quote::QuoteRequest& request);
 
 } // namespace zuvo::letter

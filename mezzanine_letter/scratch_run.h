@@ -3,8 +3,8 @@
 #include "database/price_list.h"
 #include "mezzanine_costs/article_reader.h"
 #include "mezzanine_letter/letter_values.h"
-#include "mezzanine_letter/scratch_quote_sheet.h"
 #include "quote_sheet/pricing.h"
+#include "quote_sheet/quote_request.h"
 #include "spreadsheet/sheet.h"
 
 namespace zuvo::letter {
@@ -12,14 +12,14 @@ namespace zuvo::letter {
 // The working state of one scratch quote sheet, shared by its steps: what the reading loop
 // leaves, the sheet's rows, and the values gathered for the letter.
 struct ScratchRun : mezzanine::ArticleReading {
-    ScratchRun(sheet::Sheet scratch, const db::PriceList& prices, const PriceBoxes& priceBoxes)
-        : sheet(std::move(scratch)), priceList(prices), boxes(priceBoxes)
+    ScratchRun(sheet::Sheet scratch, const db::PriceList& prices, const quote::QuoteRequest& quoteRequest)
+        : sheet(std::move(scratch)), priceList(prices), request(quoteRequest)
     {
     }
 
     sheet::Sheet sheet;
     const db::PriceList& priceList;
-    PriceBoxes boxes;
+    const quote::QuoteRequest& request;
     quote::Discount discount;
 
     // Whether the gate group has rows; the letter counts its gates instead.

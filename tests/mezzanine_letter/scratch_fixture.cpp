@@ -24,16 +24,19 @@ quote::OrderLine ScratchSheetTest::orderLine(const QString& code, const QString&
                                   + QString::number(quantity));
 }
 
-quote::Customer ScratchSheetTest::customer()
+quote::QuoteRequest ScratchSheetTest::request(const QString& sconto, const QString& trasporto,
+                                              const QString& montaggio)
 {
-    return {QStringLiteral("=ROSSI & FIGLI"), QStringLiteral("VIA ROMA 12"), QStringLiteral("20100"),
-            QStringLiteral("MILANO")};
+    const quote::Customer customer{QStringLiteral("=ROSSI & FIGLI"), QStringLiteral("VIA ROMA 12"),
+                                   QStringLiteral("20100"), QStringLiteral("MILANO"),
+                                   QStringLiteral("MI")};
+    return {customer, sconto, trasporto, montaggio};
 }
 
 letter::LetterValues ScratchSheetTest::fill(const QList<quote::OrderLine>& orders,
-                                            const letter::PriceBoxes& boxes)
+                                            const quote::QuoteRequest& request)
 {
-    return letter::fillScratchQuoteSheet(scratch(), priceList_, orders, customer(), boxes);
+    return letter::fillScratchQuoteSheet(scratch(), priceList_, orders, request);
 }
 
 void ScratchSheetTest::expectTotal(int row, const QString& label, double amount) const

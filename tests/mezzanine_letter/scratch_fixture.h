@@ -20,9 +20,11 @@ protected:
 
     // An order line: the code, the eight-character measure field and the quantity.
     static quote::OrderLine orderLine(const QString& code, const QString& field, double quantity);
-    static quote::Customer customer();
+    // A request for the customer "=ROSSI & FIGLI" of MILANO with the three boxes as given.
+    static quote::QuoteRequest request(const QString& sconto, const QString& trasporto,
+                                       const QString& montaggio);
 
-    letter::LetterValues fill(const QList<quote::OrderLine>& orders, const letter::PriceBoxes& boxes);
+    letter::LetterValues fill(const QList<quote::OrderLine>& orders, const quote::QuoteRequest& request);
     sheet::Sheet scratch() const { return scratch_->activeSheet(); }
     QString text(int row, int column) const { return scratch().cell(row, column).text; }
     double number(int row, int column) const { return scratch().cell(row, column).toNumber(); }

@@ -11,7 +11,7 @@ using ScratchSheet = ScratchSheetTest;
 TEST_F(ScratchSheet, SampleOrderWithEveryGroup)
 {
     const auto values = fill(quote::readOrderFile(folder.file(QStringLiteral("codord.txt"))),
-                             {QString(), QStringLiteral("150"), QStringLiteral("25")});
+                             request(QString(), QStringLiteral("150"), QStringLiteral("25")));
     const sheet::Sheet sheet = scratch();
 
     // the customer as texts in column G; the running number stays the template's
@@ -28,7 +28,8 @@ TEST_F(ScratchSheet, SampleOrderWithEveryGroup)
     EXPECT_EQ(text(25, 1), QStringLiteral("F0284212"));
     EXPECT_EQ(text(41, 1), QStringLiteral("SCALA1000"));
     EXPECT_DOUBLE_EQ(number(41, 5), 14 * 95 + 2 * 1250.96);
-    EXPECT_EQ(values.descScala, QStringLiteral("SCALA L.1000 CON GRADINI IN GRIGLIATO A 14 GRADINI + 2 PIANEROTTOLI"));
+    EXPECT_EQ(values.descScala,
+              QStringLiteral("SCALA L.1000 CON GRADINI IN GRIGLIATO A 14 GRADINI + 2 PIANEROTTOLI"));
 
     // railings with the split F0284044 share, gates, stairs, each closed by its amount
     EXPECT_EQ(text(32, 1), QStringLiteral("F0284044"));
@@ -89,7 +90,7 @@ TEST_F(ScratchSheet, NoGroupAndTheWindowAsItOpens)
     const auto values = fill({orderLine(QStringLiteral("F0284045"), QStringLiteral("00000000"), 2),
                               orderLine(QStringLiteral("CVV00000"), QStringLiteral("00000000"), 4),
                               orderLine(QStringLiteral("CVV00000"), QStringLiteral("00000000"), 6)},
-                             {QString(), QStringLiteral(" "), QString()});
+                             request(QString(), QStringLiteral(" "), QString()));
     const sheet::Sheet sheet = scratch();
 
     EXPECT_EQ(text(13, 1), QStringLiteral("F0284045"));
@@ -126,7 +127,7 @@ TEST_F(ScratchSheet, GateCountersAndTheCharges)
                               orderLine(QStringLiteral("F0281820"), QStringLiteral("00000000"), 1),
                               orderLine(QStringLiteral("F0281825"), QStringLiteral("00000000"), 1),
                               orderLine(QStringLiteral("F0284060"), QStringLiteral("00005000"), 1)},
-                             {QString(), QString(), QStringLiteral("0.5")});
+                             request(QString(), QString(), QStringLiteral("0.5")));
     const sheet::Sheet sheet = scratch();
 
     EXPECT_EQ(values.nScorr150, 2);
