@@ -17,22 +17,24 @@ quote::QuoteRow quoteRowOf(const quote::OrderLine& line, const quote::Article& a
     return row;
 }
 
-void readLine(MezzanineRun& run, const quote::OrderLine& line)
+void readLine(ArticleReading& reading, const db::PriceList& priceList, const quote::OrderLine& line,
+              const CodeRules& rules)
 {
-    run.line = line;
-    run.article = quote::lookupArticle(run.priceList, line.codice);
-    run.list.append(quoteRowOf(line, run.article));
-    LineState state{run.list,    run.priceList, run.line,       run.article,
-                    run.sismico, run.areaTot,   run.suffissoXX, run.descScala};
-    applyCodeRule(state, kMordiskRules);
+    const quote::Article article = quote::lookupArticle(priceList, line.codice);
+    reading.list.append(quoteRowOf(line, article));
+    LineState state{reading.list,    priceList,       line,
+                    article,         reading.sismico, reading.areaTot,
+                    reading.suffissoXX, reading.descScala};
+    applyCodeRule(state, rules);
 }
 
 } // namespace
 
-void readArticles(MezzanineRun& run, const QList<quote::OrderLine>& orders)
+void readArticles(ArticleReading& reading, const db::PriceList& priceList,
+                  const QList<quote::OrderLine>& orders, const CodeRules& rules)
 {
     for (const quote::OrderLine& line : orders)
-        readLine(run, line);
+        readLine(reading, priceList, line, rules);
 }
 
 } // namespace zuvo::mezzanine

@@ -38,13 +38,4 @@ double documentationFee(std::optional<double> areaTot)
     return kFeeStep * steps + kFeeStep;
 }
 
-void addDocumentationFee(MezzanineRun& run)
-{
-    CostSheetBody& body = run.body;
-    body.append(BodyLine::feeRow(QStringLiteral("DOCUMENTAZIONE PER DEPOSITO"),
-                                 documentationFee(run.areaTot)));
-    body.rigaProve = body.append(BodyLine::note(QStringLiteral("(Prove sui materiali escluse)")));
-    body.rigaGruppo = body.rigaProve;
-}
-
 } // namespace zuvo::mezzanine

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "mezzanine_costs/mezzanine_run.h"
-
 #include <optional>
 
 namespace zuvo::mezzanine {
@@ -10,9 +8,5 @@ namespace zuvo::mezzanine {
 // under 50 m²; above, the rate of the area's band times the area, charged as computed when
 // it rounds to a multiple of 50, else raised to the next multiple of 50.
 double documentationFee(std::optional<double> areaTot);
-
-// The fee row "DOCUMENTAZIONE PER DEPOSITO" two rows under the last mezzanine total, its note
-// "(Prove sui materiali escluse)" under it; rigaProve is the note's row.
-void addDocumentationFee(MezzanineRun& run);
 
 } // namespace zuvo::mezzanine

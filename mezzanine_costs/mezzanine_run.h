@@ -1,14 +1,10 @@
 #pragma once
 
 #include "database/price_list.h"
+#include "mezzanine_costs/article_reader.h"
 #include "mezzanine_costs/cost_sheet_body.h"
-#include "quote_sheet/article_list.h"
-#include "quote_sheet/article_lookup.h"
-#include "quote_sheet/order_file.h"
 #include "quote_sheet/pricing.h"
 #include "spreadsheet/sheet.h"
-
-#include <optional>
 
 namespace zuvo::mezzanine {
 
@@ -19,8 +15,9 @@ struct GroupFlags {
     bool flgScale = false;
 };
 
-// The working state of one mezzanine quotation run, shared by the steps of the builder.
-struct MezzanineRun {
+// The working state of one mezzanine quotation run, shared by the steps of the builder: what
+// the reading loop leaves, and the cost sheet built from it.
+struct MezzanineRun : ArticleReading {
     MezzanineRun(sheet::Sheet quoteSheet, db::PriceList prices)
         : sheet(std::move(quoteSheet)), priceList(std::move(prices))
     {
@@ -28,19 +25,6 @@ struct MezzanineRun {
 
     sheet::Sheet sheet;
     db::PriceList priceList;
-    quote::ArticleList list{10};
-
-    // The order line being read and what its lookup found.
-    quote::OrderLine line;
-    quote::Article article;
-
-    // Settings read from the order-code file; each acts on the lines after it.
-    std::optional<double> areaTot;
-    int sismico = 0;
-    std::optional<int> suffissoXX;
-
-    // State of the reading rules: the finished description of the last stair line.
-    QString descScala;
 
     // First row of the current page block.
     int rigaPagina = 1;

@@ -7,7 +7,7 @@
 #include "mezzanine_costs/article_reader.h"
 #include "mezzanine_costs/conditions_block.h"
 #include "mezzanine_costs/document_total.h"
-#include "mezzanine_costs/documentation_fee.h"
+#include "mezzanine_costs/fee_row.h"
 #include "mezzanine_costs/mezzanine_totals.h"
 #include "mezzanine_costs/page_layout.h"
 #include "quote_sheet/customer_header.h"
@@ -23,7 +23,7 @@ void buildCostSheet(MezzanineRun& run, const quote::QuoteRequest& request,
                     const QList<quote::OrderLine>& orders, sheet::Office& office)
 {
     quote::writeCustomerHeader(run.sheet, 3, request.customer);
-    readArticles(run, orders);
+    readArticles(run, run.priceList, orders, kMordiskRules);
     // The office sorts the list in its own order of codes; the priced rows are written with
     // the rest of the body once the layout is known.
     quote::writeArticleRows(run.sheet, run.list);
@@ -38,11 +38,6 @@ void buildCostSheet(MezzanineRun& run, const quote::QuoteRequest& request,
 }
 
 } // namespace
-
-MordiskBuilder::MordiskBuilder(quote::OfficeSource office, quote::HandOver& handOver)
-    : office_(std::move(office)), handOver_(handOver)
-{
-}
 
 void MordiskBuilder::build(const quote::QuoteRequest& request, db::Database& database)
 {
@@ -63,7 +58,7 @@ void MordiskBuilder::build(const quote::QuoteRequest& request, db::Database& dat
         buildCostSheet(run, request, orders, office);
         groups_ = run.flags;
     };
-    quote::runQuotation(steps, office_, handOver_);
+    run(steps);
 }
 
 } // namespace zuvo::mezzanine

@@ -1,16 +1,14 @@
 #pragma once
 
 #include "mezzanine_costs/mezzanine_run.h"
-#include "quote_sheet/hand_over.h"
-#include "quote_sheet/office_source.h"
-#include "quote_sheet/quote_request.h"
+#include "quote_sheet/quotation_run.h"
 
 namespace zuvo::mezzanine {
 
 // Mordisk's quotation builder: the mezzanine cost sheet.
-class MordiskBuilder : public quote::QuoteBuilder {
+class MordiskBuilder : public quote::QuotationBuilder {
 public:
-    MordiskBuilder(quote::OfficeSource office, quote::HandOver& handOver);
+    using QuotationBuilder::QuotationBuilder;
 
     void build(const quote::QuoteRequest& request, db::Database& database) override;
 
@@ -18,8 +16,6 @@ public:
     const GroupFlags& groups() const { return groups_; }
 
 private:
-    quote::OfficeSource office_;
-    quote::HandOver& handOver_;
     GroupFlags groups_;
 };
 

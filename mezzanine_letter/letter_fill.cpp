@@ -3,15 +3,13 @@
 #include "mezzanine_letter/letter_addresses.h"
 #include "mezzanine_letter/letter_amounts.h"
 #include "mezzanine_letter/letter_description.h"
-#include "mezzanine_letter/letter_number.h"
 #include "mezzanine_letter/technical_data_cells.h"
 
 namespace zuvo::letter {
 
-void fillLetter(sheet::Sheet& letter, double numLettera, const quote::Customer& customer,
+void fillLetter(sheet::Sheet& letter, const quote::Customer& customer,
                 const TechnicalData& datiTecnici, const LetterValues& values)
 {
-    writeLetterNumber(letter, numLettera);
     writeAddressBlocks(letter, customer);
     writeTechnicalData(letter, datiTecnici);
     writeDescriptionLines(letter, values);

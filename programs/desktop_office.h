@@ -1,6 +1,8 @@
 #pragma once
 
+#include "quote_sheet/hand_over.h"
 #include "quote_sheet/office_source.h"
+#include "window/run_program.h"
 
 #include <memory>
 
@@ -24,5 +26,16 @@ public:
 private:
     std::unique_ptr<sheet::Office> office_;
 };
+
+// Runs one program: its window, handing over to `Builder` in the user's office, which shows
+// the quotation with its Save As dialog.
+template <typename Builder>
+int runOnTheDesktop(int argc, char** argv, window::Program program)
+{
+    DesktopOffice office;
+    quote::DesktopHandOver handOver;
+    return window::runQuoteProgram(argc, argv, program,
+                                   std::make_unique<Builder>(office.source(), handOver));
+}
 
 } // namespace zuvo::programs

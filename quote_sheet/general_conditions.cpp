@@ -4,6 +4,7 @@
 #include "common/data_folder.h"
 #include "common/failure.h"
 #include "quote_sheet/page_geometry.h"
+#include "quote_sheet/untitled_copy.h"
 
 #include <QFileInfo>
 
@@ -14,18 +15,11 @@ namespace {
 const QString& kConditionsFile = files::kGeneralConditions;
 const QString kConditionsRange = QStringLiteral("A1:G165");
 
-// Taken from an untitled copy, so the conditions file is never locked nor written.
 sheet::Clip copyConditions(sheet::Office& office, const QString& path)
 {
-    sheet::Workbook conditions = office.openCopyOf(path);
-    try {
-        sheet::Clip clip = conditions.activeSheet().copy(sheet::RangeAddress::parse(kConditionsRange));
-        conditions.close();
-        return clip;
-    } catch (...) {
-        conditions.closeAfterFailure();
-        throw;
-    }
+    return withUntitledCopy(office, path, [](sheet::Workbook& conditions) {
+        return conditions.activeSheet().copy(sheet::RangeAddress::parse(kConditionsRange));
+    });
 }
 
 } // namespace

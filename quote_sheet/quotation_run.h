@@ -2,6 +2,7 @@
 
 #include "quote_sheet/hand_over.h"
 #include "quote_sheet/office_source.h"
+#include "quote_sheet/quote_request.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,5 +33,21 @@ struct QuotationSteps {
 // and only then the consumed files deleted. A failure before the number leaves everything
 // as it was; a later one closes the unfinished quotation and keeps the input files.
 void runQuotation(const QuotationSteps& steps, const OfficeSource& office, HandOver& handOver);
+
+// A builder that takes that road, in the office it is given, to the user it is given.
+class QuotationBuilder : public QuoteBuilder {
+public:
+    QuotationBuilder(OfficeSource office, HandOver& handOver)
+        : office_(std::move(office)), handOver_(handOver)
+    {
+    }
+
+protected:
+    void run(const QuotationSteps& steps) { runQuotation(steps, office_, handOver_); }
+
+private:
+    OfficeSource office_;
+    HandOver& handOver_;
+};
 
 } // namespace zuvo::quote

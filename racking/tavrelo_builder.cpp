@@ -49,11 +49,6 @@ void buildQuotation(RackingRun& run, sheet::Office& office, const quote::QuoteRe
 
 } // namespace
 
-TavreloBuilder::TavreloBuilder(quote::OfficeSource office, quote::HandOver& handOver)
-    : office_(std::move(office)), handOver_(handOver)
-{
-}
-
 void TavreloBuilder::build(const quote::QuoteRequest& request, db::Database& database)
 {
     FamilyOrders orders;
@@ -75,7 +70,7 @@ void TavreloBuilder::build(const quote::QuoteRequest& request, db::Database& dat
         RackingRun run(quotation.activeSheet(), std::move(priceList), request.sconto);
         buildQuotation(run, office, request, orders);
     };
-    quote::runQuotation(steps, office_, handOver_);
+    run(steps);
 }
 
 } // namespace zuvo::racking

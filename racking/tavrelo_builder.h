@@ -1,21 +1,16 @@
 #pragma once
 
-#include "quote_sheet/hand_over.h"
-#include "quote_sheet/office_source.h"
-#include "quote_sheet/quote_request.h"
+#include "quote_sheet/quotation_run.h"
 
 namespace zuvo::racking {
 
 // Tavrelo's quotation builder: the racking quote over the families whose files are present.
-class TavreloBuilder : public quote::QuoteBuilder {
+class TavreloBuilder : public quote::QuotationBuilder {
 public:
-    TavreloBuilder(quote::OfficeSource office, quote::HandOver& handOver);
+    using QuotationBuilder::QuotationBuilder;
 
     void build(const quote::QuoteRequest& request, db::Database& database) override;
 
-private:
-    quote::OfficeSource office_;
-    quote::HandOver& handOver_;
 };
 
 } // namespace zuvo::racking

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, prepares the sample data folder when there is none, and
-# starts one program on it:  scripts/run.sh [mordisk|tavrelo]
+# starts one program on it:  scripts/run.sh [mordisk|tavrelo|pellanor]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-mordisk}

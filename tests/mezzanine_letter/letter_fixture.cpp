@@ -28,7 +28,7 @@ sheet::Sheet CoveringLetter::fill(const letter::LetterValues& values)
         letter::readTechnicalData(folder.file(QStringLiteral("dtec.txt")));
     letters_.append(office().openCopyOf(templatePath()));
     sheet::Sheet letter = letters_.last().activeSheet();
-    letter::fillLetter(letter, 42, customer(), datiTecnici, values);
+    letter::fillLetter(letter, customer(), datiTecnici, values);
     return letter;
 }
 

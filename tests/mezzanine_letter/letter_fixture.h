@@ -19,7 +19,7 @@ protected:
 
     // Replaces the folder's technical data file with the lines, each ended by CR LF.
     void writeTechnicalFile(const QStringList& lines);
-    // A letter numbered 42 for customer(), from the folder's technical data file and the
+    // A letter for customer(), from the folder's technical data file and the
     // values; it stays open until the end of the test.
     sheet::Sheet fill(const letter::LetterValues& values);
     // The texts of one column from row `first` to row `last`.

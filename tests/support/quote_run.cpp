@@ -10,6 +10,11 @@ namespace zuvo::test {
 
 void QuoteRunTest::TearDown()
 {
+    closeSaved();
+}
+
+void QuoteRunTest::closeSaved()
+{
     if (savedWorkbook_) {
         savedWorkbook_->close();
         savedWorkbook_.reset();

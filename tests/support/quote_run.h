@@ -43,6 +43,8 @@ protected:
 
     // The saved quotation's active sheet (closed at the end of the test).
     sheet::Sheet saved();
+    // Closes the saved quotation before a further run saves over it.
+    void closeSaved();
     // The template's B2 as it is on disk.
     double templateNumber();
     QString savedPath() const;
