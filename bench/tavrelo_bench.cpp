@@ -1,0 +1,110 @@
+// Times a Tavrelo run over the five families, each a generated order of the same number of
+// lines that calls on every family's rules, with the office already started; two sizes show
+// whether the time grows in step with the lines.
+#include "common/failure.h"
+#include "database/database.h"
+#include "racking/family.h"
+#include "racking/tavrelo_builder.h"
+#include "sample_data/sample_data.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using zuvo::racking::Family;
+
+// An order line's code and its measure field: millimetres, or a stair's packed data.
+struct BenchLine {
+    const char* code;
+    int measure;
+};
+
+std::vector<BenchLine> linesOf(Family family)
+{
+    switch (family) {
+    case Family::Pallet:
+        return {{"P2C1100", 0},     {"F0802012", 0},    {"PZE0900", 0}, {"PRT400", 0},
+                {"RZN0100", 13500}, {"F0802580", 2700}, {"PASS", 4000}, {"PARAP", 2500},
+                {"F0281810", 2500}, {"SCALA1000", 300412}, {"ANTSISM", 0}, {"F0802112", 0}};
+    case Family::LightShelving:
+        return {{"P2C0400", 0}, {"RPL1000", 0}, {"CRL1000", 0}, {"SCALA800", 210}, {"MLZ2000", 1800}};
+    case Family::DriveIn:
+        return {{"MDR6000", 0},     {"MNS0150", 0},  {"F0271010", 12000}, {"F0271016", 6000},
+                {"F0271017", 1200}, {"F0801100", 2600}, {"SPTAGLIO", 1000}, {"F0802022", 0},
+                {"FM018014", 0},    {"FM024197", 3000}, {"FM028410", 0},    {"FM025160", 0}};
+    case Family::SatDrive:
+        return {{"SATNAV12", 0},    {"F0300070", 24000}, {"F0300071", 3600}, {"F0802560", 24000},
+                {"F0802570", 3600}, {"F0802580", 2700},  {"F0802012", 0},    {"F0801100", 2400},
+                {"SPTAGLIO", 1000}, {"FM025160", 0}};
+    case Family::Cantilever:
+        return {{"CM3000", 0},     {"CB3000", 0},     {"BR1000", 0},      {"BTZN10", 0},
+                {"POMEGA", 3000},  {"COLMTT", 3000},  {"LAMTTCL", 3000}, {"PIA1000", 3000},
+                {"TF3000", 0},     {"PAC3000", 0}};
+    }
+    return {};
+}
+
+void writeFamily(const QString& folder, Family family, int lineCount)
+{
+    const std::vector<BenchLine> codes = linesOf(family);
+    QByteArray bytes = "ORDINE GENERATO\r\nCODICE    MISURA   QUANTITA\r\n";
+    for (int i = 0; i < lineCount; ++i) {
+        const BenchLine& line = codes[size_t(i) % codes.size()];
+        bytes += QByteArray(line.code).leftJustified(10, ' ')
+                 + QByteArray::number(line.measure).rightJustified(8, '0') + ' '
+                 + QByteArray::number(1 + i % 7) + "\r\n";
+    }
+    const QString path = folder + QLatin1Char('/') + zuvo::racking::orderFileOf(family);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw zuvo::Failure(QStringLiteral("Impossibile scrivere %1").arg(path));
+}
+
+double timedRun(zuvo::sheet::Office& office, const QString& folder, int linesPerFamily, int round)
+{
+    for (Family family : zuvo::racking::kFamilyOrder)
+        writeFamily(folder, family, linesPerFamily);
+    zuvo::quote::AnsweredHandOver handOver(folder + QStringLiteral("/bench-%1.xlsx").arg(round));
+    zuvo::racking::TavreloBuilder builder([&]() -> zuvo::sheet::Office& { return office; },
+                                          handOver);
+    zuvo::db::Database conn = zuvo::db::Database::open(folder + QStringLiteral("/dbzuvo.sqlite"));
+    zuvo::window::GroupFlags flags;
+    zuvo::window::QuoteRequest request;
+    request.sconto = QStringLiteral("10");
+    QElapsedTimer timer;
+    timer.start();
+    builder.GeneraPreventivo(request, conn, flags);
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    try {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("data"));
+        zuvo::sample::prepareDataFolder(folder);
+        qputenv("ZUVO_DATA", folder.toLocal8Bit());
+        auto office = zuvo::sheet::Office::start(zuvo::sheet::Office::Kind::Isolated);
+
+        timedRun(*office, folder, 200, 0);  // warms the office up
+        int round = 1;
+        for (int linesPerFamily : {100, 200}) {
+            const int lines = 5 * linesPerFamily;
+            const double ms = timedRun(*office, folder, linesPerFamily, round++);
+            std::printf("tavrelo run of 5 families x %d order lines: %.0f ms, %.2f ms per line\n",
+                        linesPerFamily, ms, ms / lines);
+        }
+    } catch (const zuvo::Failure& failure) {
+        std::fprintf(stderr, "%s\n", failure.message().toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
