@@ -1,14 +1,8 @@
 // Times a Mordisk run on a generated order of 200 lines, with the office already started.
-#include "common/failure.h"
-#include "database/database.h"
+#include "bench/bench_run.h"
 #include "mezzanine_costs/mordisk_builder.h"
-#include "sample_data/sample_data.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
-#include <cstdio>
 
 namespace {
 
@@ -32,43 +26,17 @@ void writeOrder(const QString& path)
 double timedRun(zuvo::sheet::Office& office, const QString& folder, int round)
 {
     writeOrder(folder + QStringLiteral("/codord.txt"));
-    zuvo::quote::AnsweredHandOver handOver(
-        folder + QStringLiteral("/bench-%1.xlsx").arg(round));
-    zuvo::mezzanine::MordiskBuilder builder([&]() -> zuvo::sheet::Office& { return office; },
-                                            handOver);
-    zuvo::db::Database conn = zuvo::db::Database::open(folder + QStringLiteral("/dbzuvo.sqlite"));
-    zuvo::window::GroupFlags flags;
-    zuvo::window::QuoteRequest request;
-    request.sconto = QStringLiteral("10");
-    QElapsedTimer timer;
-    timer.start();
-    builder.GeneraPreventivo(request, conn, flags);
-    return double(timer.nsecsElapsed()) / 1e6;
+    return zuvo::bench::millisecondsOfRun<zuvo::mezzanine::MordiskBuilder>(office, folder, round);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    try {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("data"));
-        zuvo::sample::prepareDataFolder(folder);
-        qputenv("ZUVO_DATA", folder.toLocal8Bit());
-
-        QElapsedTimer start;
-        start.start();
-        auto office = zuvo::sheet::Office::start(zuvo::sheet::Office::Kind::Isolated);
-        std::printf("office start: %.0f ms\n", double(start.nsecsElapsed()) / 1e6);
-
-        timedRun(*office, folder, 0);  // warms the office up
-        const double ms = timedRun(*office, folder, 1);
+    return zuvo::bench::runBench(argc, argv, [](zuvo::sheet::Office& office, const QString& folder) {
+        timedRun(office, folder, 0);  // warms the office up
+        const double ms = timedRun(office, folder, 1);
         std::printf("mordisk run of %d order lines: %.0f ms, %.2f ms per line\n", kOrderLines, ms,
                     ms / kOrderLines);
-    } catch (const zuvo::Failure& failure) {
-        std::fprintf(stderr, "%s\n", failure.message().toLocal8Bit().constData());
-        return 1;
-    }
-    return 0;
+    });
 }

@@ -1,17 +1,11 @@
 // Times a Tavrelo run over the five families, each a generated order of the same number of
 // lines that calls on every family's rules, with the office already started; two sizes show
 // whether the time grows in step with the lines.
-#include "common/failure.h"
-#include "database/database.h"
+#include "bench/bench_run.h"
 #include "racking/family.h"
 #include "racking/tavrelo_builder.h"
-#include "sample_data/sample_data.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -69,42 +63,20 @@ double timedRun(zuvo::sheet::Office& office, const QString& folder, int linesPer
 {
     for (Family family : zuvo::racking::kFamilyOrder)
         writeFamily(folder, family, linesPerFamily);
-    zuvo::quote::AnsweredHandOver handOver(folder + QStringLiteral("/bench-%1.xlsx").arg(round));
-    zuvo::racking::TavreloBuilder builder([&]() -> zuvo::sheet::Office& { return office; },
-                                          handOver);
-    zuvo::db::Database conn = zuvo::db::Database::open(folder + QStringLiteral("/dbzuvo.sqlite"));
-    zuvo::window::GroupFlags flags;
-    zuvo::window::QuoteRequest request;
-    request.sconto = QStringLiteral("10");
-    QElapsedTimer timer;
-    timer.start();
-    builder.GeneraPreventivo(request, conn, flags);
-    return double(timer.nsecsElapsed()) / 1e6;
+    return zuvo::bench::millisecondsOfRun<zuvo::racking::TavreloBuilder>(office, folder, round);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    try {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("data"));
-        zuvo::sample::prepareDataFolder(folder);
-        qputenv("ZUVO_DATA", folder.toLocal8Bit());
-        auto office = zuvo::sheet::Office::start(zuvo::sheet::Office::Kind::Isolated);
-
-        timedRun(*office, folder, 200, 0);  // warms the office up
+    return zuvo::bench::runBench(argc, argv, [](zuvo::sheet::Office& office, const QString& folder) {
+        timedRun(office, folder, 200, 0);  // warms the office up
         int round = 1;
         for (int linesPerFamily : {100, 200}) {
-            const int lines = 5 * linesPerFamily;
-            const double ms = timedRun(*office, folder, linesPerFamily, round++);
+            const double ms = timedRun(office, folder, linesPerFamily, round++);
             std::printf("tavrelo run of 5 families x %d order lines: %.0f ms, %.2f ms per line\n",
-                        linesPerFamily, ms, ms / lines);
+                        linesPerFamily, ms, ms / (5 * linesPerFamily));
         }
-    } catch (const zuvo::Failure& failure) {
-        std::fprintf(stderr, "%s\n", failure.message().toLocal8Bit().constData());
-        return 1;
-    }
-    return 0;
+    });
 }

@@ -1,6 +1,7 @@
 #include "racking/stair_rules.h"
 
 #include "common/number_parse.h"
+#include "quote_sheet/stair_type.h"
 
 #include <optional>
 
@@ -17,25 +18,6 @@ std::optional<int> landingSurchargeOf(const QString& codice)
     if (codice == QLatin1String("SCALA1200"))
         return 208;
     return std::nullopt;
-}
-
-struct StairType {
-    QString landingText;
-    int landingsCharged = 0;
-};
-
-// The type is one character: a digit, or 0 when it is none. Types 6 and 7 name one landing
-// and are charged two.
-std::optional<StairType> stairTypeOf(double tipoScala)
-{
-    static const QString kOne = QStringLiteral(" + PIANEROTTOLO");
-    static const StairType kTypes[] = {
-        {QString(), 0}, {kOne, 1}, {kOne, 1}, {QStringLiteral(" + 2 PIANEROTTOLI"), 2},
-        {kOne, 1},      {kOne, 2}, {kOne, 2},
-    };
-    if (tipoScala < 1 || tipoScala > 7)
-        return std::nullopt;
-    return kTypes[int(tipoScala) - 1];
 }
 
 } // namespace
@@ -58,14 +40,12 @@ void applyStairRule(FamilyList& list)
         descrizione = QStringLiteral("SCALA DA CM.") + QString::number(altezza, 'g', 15);
         row.code = QStringLiteral("SCALAFM");
     }
-    const auto type = stairTypeOf(tipoScala);
+    const quote::StairType* type = quote::stairTypeOf(tipoScala);
     if (!type)
         return;
-    row.descr = descrizione + QStringLiteral(" A ") + testoGradini + QStringLiteral(" GRADINI")
-              + type->landingText;
+    row.descr = quote::stairDescription(descrizione, testoGradini, *type);
     row.measure = 0;
-    row.numericMeasure = false;
-    row.price = gradini * line.article.prezzo + type->landingsCharged * *landingSurcharge;
+    row.price = gradini * line.article.prezzo + type->landingsPriced * *landingSurcharge;
 }
 
 } // namespace zuvo::racking
