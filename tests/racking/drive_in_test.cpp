@@ -129,7 +129,8 @@ TEST_F(DriveInList, RegroupingWithNothingToMoveLeavesTheAccessoriesEmpty)
     EXPECT_DOUBLE_EQ(number(49, 7), 31);
 }
 
-// A regrouped list longer than its page continues on the next page block, the box below it.
+// A regrouped list longer than its page continues on the next page block, the box below it;
+// a base row smaller than the share split off it keeps 0.
 TEST_F(DriveInList, LongRegroupingContinuesOnTheNextPage)
 {
     QList<TestPrice> prices;
@@ -139,22 +140,33 @@ TEST_F(DriveInList, LongRegroupingContinuesOnTheNextPage)
         prices.append({code, 1, i, {}});
         lines << orderLine(code, 0, QStringLiteral("1"));
     }
-    prices.append({QStringLiteral("FM024197"), 20, 50, {}});
+    prices << TestPrice{QStringLiteral("FM018014"), 3, 40, {}}
+           << TestPrice{QStringLiteral("FM024197"), 20, 50, {}}
+           << TestPrice{QStringLiteral("F0802022"), 2, 51, {}};
     setPrices(prices);
-    lines << orderLine(QStringLiteral("FM024197"), 1000, QStringLiteral("1"));
+    lines << orderLine(QStringLiteral("FM018014"), 0, QStringLiteral("1"))
+          << orderLine(QStringLiteral("FM024197"), 1000, QStringLiteral("1"))
+          << orderLine(QStringLiteral("F0802022"), 0, QStringLiteral("1"));
     writeFamily(Family::DriveIn, lines);
     run();
 
     EXPECT_EQ(text(42, 1), QStringLiteral("DL33"));
     EXPECT_EQ(text(44, 7), QStringLiteral("segue..."));
     EXPECT_EQ(text(48, 7), QString());
-    EXPECT_EQ(text(68, 1), QStringLiteral("DL36"));
-    EXPECT_EQ(text(70, 2), QStringLiteral("TOTALE FORNITURA BASE"));
-    EXPECT_EQ(saved().formula(70, 7), QStringLiteral("=SUM(G$10:G$42;G$66:G$68)"));
-    EXPECT_EQ(text(72, 1), QStringLiteral("FM024197"));
-    EXPECT_EQ(text(74, 2), QStringLiteral("TOTALE ACCESSORI"));
+    expectRows(68, {
+        {QStringLiteral("DL36"), 1, QStringLiteral(" "), 1},
+        {QStringLiteral("FM018014"), 0, QStringLiteral(" "), 0},
+    });
+    EXPECT_EQ(text(71, 2), QStringLiteral("TOTALE FORNITURA BASE"));
+    EXPECT_EQ(saved().formula(71, 7), QStringLiteral("=SUM(G$10:G$42;G$66:G$69)"));
+    expectRows(73, {
+        {QStringLiteral("FM024197"), 1, QStringLiteral("1"), 20},
+        {QStringLiteral("F0802022"), 1, QStringLiteral(" "), 2},
+        {QStringLiteral("FM018014"), 2, QStringLiteral(" "), 6},
+    });
+    EXPECT_EQ(text(77, 2), QStringLiteral("TOTALE ACCESSORI"));
     EXPECT_EQ(text(104, 7), QStringLiteral("TOTALE DOCUMENTO"));
-    EXPECT_DOUBLE_EQ(number(105, 7), 36 + 20);
+    EXPECT_DOUBLE_EQ(number(105, 7), 36 + 20 + 2 + 6);
     EXPECT_EQ(text(107, 1), QStringLiteral("Condizioni:"));
 }
 
