@@ -1,31 +1,32 @@
 // Times a Pellanor run on a generated order of 200 lines, with the office already started:
 // the scratch quote sheet and the covering letter.
-#include "bench/quotation_bench.h"
+#include "bench/bench_run.h"
 #include "mezzanine_letter/pellanor_builder.h"
 
-#include <QCoreApplication>
-#include <QFile>
+namespace {
+
+constexpr int kOrderLines = 200;
+
+double timedRun(zuvo::sheet::Office& office, const QString& folder, int round)
+{
+    zuvo::bench::writeGeneratedOrder(folder + QStringLiteral("/codord.txt"),
+                                     {{"F0284010", 3000}, {"F0284030", 5000}, {"F0284032", 4000},
+                                      {"F0284054", 120000}, {"F0284018", 12500}, {"F0281805", 0},
+                                      {"SCALA1000", 414}, {"CVV00000", 0}},
+                                     kOrderLines);
+    const QString dtec = folder + QStringLiteral("/dtec.txt");
+    QFile::remove(dtec);
+    QFile::copy(QStringLiteral(ZUVO_SAMPLE_ORDERS_DIR "/dtec.txt"), dtec);
+    return zuvo::bench::millisecondsOfRun<zuvo::letter::PellanorBuilder>(office, folder, round);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    constexpr int kOrderLines = 200;
-    const QByteArray technicalData = [] {
-        QFile sample(QStringLiteral(ZUVO_SAMPLE_ORDERS_DIR "/dtec.txt"));
-        return sample.open(QIODevice::ReadOnly) ? sample.readAll() : QByteArray();
-    }();
-    return zuvo::bench::timeQuotationRuns(
-        "pellanor", kOrderLines,
-        [&](const QString& folder) {
-            zuvo::bench::writeGeneratedOrder(folder + QStringLiteral("/codord.txt"),
-                                             {"F0284010", "F0284030", "F0284032", "F0284054",
-                                              "F0284018", "F0281805", "SCALA1000", "CVV00000"},
-                                             kOrderLines);
-            QFile dtec(folder + QStringLiteral("/dtec.txt"));
-            if (dtec.open(QIODevice::WriteOnly))
-                dtec.write(technicalData);
-        },
-        [](const zuvo::quote::OfficeSource& office, zuvo::quote::HandOver& handOver) {
-            return std::make_unique<zuvo::letter::PellanorBuilder>(office, handOver);
-        });
+    return zuvo::bench::runBench(argc, argv, [](zuvo::sheet::Office& office, const QString& folder) {
+        timedRun(office, folder, 0);  // warms the office up
+        const double ms = timedRun(office, folder, 1);
+        std::printf("pellanor run of %d order lines: %.0f ms\n", kOrderLines, ms);
+    });
 }

@@ -1,6 +1,7 @@
 #include "mezzanine_costs/stair_rule.h"
 
 #include "common/number_parse.h"
+#include "quote_sheet/stair_type.h"
 
 #include <optional>
 
@@ -21,32 +22,6 @@ std::optional<double> landingSurchargeOf(const QString& code)
     return std::nullopt;
 }
 
-struct StairType {
-    const char* landingText;
-    int landingsPriced;
-};
-
-// Types 1 to 7. Types 6 and 7 are priced with two landings although their text names one.
-constexpr StairType kStairTypes[] = {
-    {"", 0},
-    {" + PIANEROTTOLO", 1},
-    {" + PIANEROTTOLO", 1},
-    {" + 2 PIANEROTTOLI", 2},
-    {" + PIANEROTTOLO", 1},
-    {" + PIANEROTTOLO", 2},
-    {" + PIANEROTTOLO", 2},
-};
-
-// A type is a whole number from 1 to 7; anything else (0002.5 included) is no type.
-const StairType* stairTypeOf(double tipo)
-{
-    for (int t = 1; t <= 7; ++t) {
-        if (tipo == t)
-            return &kStairTypes[t - 1];
-    }
-    return nullptr;
-}
-
 } // namespace
 
 bool applyStairRule(LineState& state, const CodeRules& rules)
@@ -55,13 +30,11 @@ bool applyStairRule(LineState& state, const CodeRules& rules)
     if (!landingSurcharge)
         return false;
     const QString& field = state.line.campoMisura;
-    // The steps stay as typed in the description: 07 is not shortened to 7.
     const QString testoGradini = field.right(2);
     const double gradini = lenientNumber(testoGradini);
     quote::QuoteRow& own = state.list.last();
-    if (const StairType* type = stairTypeOf(lenientNumber(field.left(6)))) {
-        own.descr = state.article.descr + QLatin1String(" A ") + testoGradini
-                    + QLatin1String(" GRADINI") + QLatin1String(type->landingText);
+    if (const quote::StairType* type = quote::stairTypeOf(lenientNumber(field.left(6)))) {
+        own.descr = quote::stairDescription(state.article.descr, testoGradini, *type);
         own.measure = 0;
         own.price = gradini * state.article.prList + type->landingsPriced * *landingSurcharge;
     }

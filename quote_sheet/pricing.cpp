@@ -33,11 +33,17 @@ bool anySortKey(const ArticleList& list)
     return false;
 }
 
+CellInput measureCell(const QuoteRow& row)
+{
+    if (row.hasMeasure())
+        return CellInput::of(row.measure);
+    return CellInput::of(row.emptyMeasure ? QString() : kNoMeasure);
+}
+
 sheet::CellRow articleCells(const QuoteRow& row)
 {
     return {CellInput::of(row.code), CellInput::of(row.descr), CellInput::of(row.quantity),
-            row.hasMeasure() ? CellInput::of(row.measure) : CellInput::of(kNoMeasure),
-            CellInput::of(row.price)};
+            measureCell(row), CellInput::of(row.price)};
 }
 
 sheet::CellRow pricingCells(const QuoteRow& row, const Discount& discount)

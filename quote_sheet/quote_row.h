@@ -28,6 +28,8 @@ struct QuoteRow {
     std::optional<double> sortKey;
     // A measure that a rule computed is shown as a number even when it is 0.
     bool numericMeasure = false;
+    // A rule that sets the price by the measure itself leaves the measure cell empty, not " ".
+    bool emptyMeasure = false;
 
     bool hasMeasure() const { return numericMeasure || measure != 0; }
 };

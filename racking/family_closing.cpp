@@ -4,22 +4,15 @@
 #include "quote_sheet/document_total_box.h"
 #include "quote_sheet/pricing.h"
 #include "quote_sheet/section_total.h"
+#include "racking/drive_in_regrouping.h"
 #include "racking/page_layout.h"
 
 namespace zuvo::racking {
 
-namespace {
-
 using sheet::CellInput;
 using sheet::RangeAddress;
 
-// Sheet rows a list occupies on one page block.
-struct RowSpan {
-    int first = 0;
-    int last = 0;
-};
-
-void writeRows(sheet::Sheet& sheet, int firstRow, const QList<PricedRow>& rows)
+void writePricedRows(sheet::Sheet& sheet, int firstRow, const QList<PricedRow>& rows)
 {
     if (rows.isEmpty())
         return;
@@ -33,6 +26,24 @@ void writeRows(sheet::Sheet& sheet, int firstRow, const QList<PricedRow>& rows)
     sheet.writeBlock(firstRow, quote::kColDiscount, pricing);
 }
 
+QString listSum(const QList<RowSpan>& spans)
+{
+    if (spans.isEmpty())
+        return QStringLiteral("=0");
+    QStringList terms;
+    for (const RowSpan& span : spans)
+        terms << QStringLiteral("R%1C:R%2C").arg(span.first).arg(span.last);
+    return QStringLiteral("=SUM(%1)").arg(terms.join(QLatin1Char(',')));
+}
+
+void writeTotalRow(sheet::Sheet& sheet, int row, const QString& label, const QString& sumR1C1)
+{
+    quote::writeSectionTotal(sheet, row, label, sumR1C1);
+    sheet.setNumberFormat(RangeAddress::cell(row, quote::kColAmount), quote::kDocumentTotalFormat);
+}
+
+namespace {
+
 // Writes the rows block by block and returns the spans they occupy.
 QList<RowSpan> writeOverPages(RackingRun& run, const QList<PricedRow>& rows, ListEnding ending)
 {
@@ -43,23 +54,12 @@ QList<RowSpan> writeOverPages(RackingRun& run, const QList<PricedRow>& rows, Lis
         if (block > 0)
             openContinuationPage(run);
         const int first = pageRow(run, quote::kListFirstPageRow);
-        writeRows(run.sheet, first, rows.mid(from, counts[block]));
+        writePricedRows(run.sheet, first, rows.mid(from, counts[block]));
         if (counts[block] > 0)
             spans.append({first, first + int(counts[block]) - 1});
         from += counts[block];
     }
     return spans;
-}
-
-// The R1C1 sum of a list's amounts over its spans; 0 for an empty list.
-QString listSum(const QList<RowSpan>& spans)
-{
-    if (spans.isEmpty())
-        return QStringLiteral("=0");
-    QStringList terms;
-    for (const RowSpan& span : spans)
-        terms << QStringLiteral("R%1C:R%2C").arg(span.first).arg(span.last);
-    return QStringLiteral("=SUM(%1)").arg(terms.join(QLatin1Char(',')));
 }
 
 // The row below the list and its empty row: where its section total row goes.
@@ -91,15 +91,17 @@ ListEnding endingOf(const RackingRun& run, Family family)
 void writeAndCloseFamily(RackingRun& run, Family family, const QList<PricedRow>& rows)
 {
     const ListEnding ending = endingOf(run, family);
+    if (ending == ListEnding::Alone && family == Family::DriveIn) {
+        writeDriveInRegrouping(run, rows);
+        return;
+    }
     const QList<RowSpan> spans = writeOverPages(run, rows, ending);
     if (ending == ListEnding::Alone) {
         writeDocumentTotalBox(run, listSum(spans));
         return;
     }
     run.rigaTotale = rowBelow(run, spans);
-    quote::writeSectionTotal(run.sheet, run.rigaTotale, totalLabelOf(family), listSum(spans));
-    run.sheet.setNumberFormat(RangeAddress::cell(run.rigaTotale, quote::kColAmount),
-                              quote::kDocumentTotalFormat);
+    writeTotalRow(run.sheet, run.rigaTotale, totalLabelOf(family), listSum(spans));
     run.rigaTotaleFamiglia[indexOf(family)] = run.rigaTotale;
     --run.famiglieDaChiudere;
     if (run.famiglieDaChiudere > 0)

@@ -9,6 +9,7 @@ using quote::QuoteRow;
 void FamilyList::addLine(const quote::OrderLine& order)
 {
     line_.codice = order.codice;
+    line_.campoMisura = order.campoMisura;
     line_.lunghezza = roundHalfEven2(order.misura);
     line_.quantita = order.quantita;
     line_.article = quote::lookupArticle(priceList_, order.codice);
@@ -39,7 +40,7 @@ void FamilyList::deleteLine()
     rows_.removeLast();
 }
 
-void FamilyList::newRow(const QString& code, double quantity)
+QuoteRow FamilyList::lookedUpRow(const QString& code, double quantity)
 {
     QuoteRow row;
     row.code = code;
@@ -52,7 +53,17 @@ void FamilyList::newRow(const QString& code, double quantity)
         row.descr = quote::kCodiceNonTrovato;
     }
     row.sortKey = sortKey_;
-    rows_.append(row);
+    return row;
+}
+
+void FamilyList::newRow(const QString& code, double quantity)
+{
+    rows_.append(lookedUpRow(code, quantity));
+}
+
+void FamilyList::replaceLine(const QString& code, double quantity)
+{
+    rows_.last() = lookedUpRow(code, quantity);
 }
 
 void FamilyList::addToAccessoryRow(const QString& code, double count,
@@ -76,7 +87,7 @@ void FamilyList::addAccessory(int element)
 {
     const QString code = line_.article.cacc[element];
     const int count = line_.article.nAcc[element];
-    if (count == 0 || code.isEmpty())
+    if (code.isEmpty())
         return;
     addToAccessoryRow(code, count, byQuantity(line_.quantita));
 }
@@ -95,9 +106,11 @@ void FamilyList::mergeMetreRun(const QString& target)
         deleteLine();
         return;
     }
+    // Even 0 metres make the run's row, so later lines of the code fold into it.
     QuoteRow& own = rows_.last();
     own.quantity = 1;
     own.measure = metres;
+    own.numericMeasure = true;
 }
 
 } // namespace zuvo::racking

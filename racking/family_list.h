@@ -14,6 +14,7 @@ namespace zuvo::racking {
 // The order line being handled, with its measure in metres and what its lookup found.
 struct CurrentLine {
     QString codice;
+    QString campoMisura;   // the measure field as it stands: stairs pack their data in it
     double lunghezza = 0;  // metres, rounded to two decimals
     double quantita = 0;
     quote::Article article;
@@ -45,15 +46,19 @@ public:
     // The index of the last row with exactly this code, the current line's base row
     // included or not.
     std::optional<qsizetype> search(const QString& code, bool includeCurrentRow) const;
+    // The current line's row, while no rule has added rows below it.
+    quote::QuoteRow& currentRow() { return rows_.last(); }
     // Removes the current line's row.
     void deleteLine();
     // Appends a per-piece row for a code with its price-list description, price and sort key.
     void newRow(const QString& code, double quantity);
+    // Writes such a row over the current line's row.
+    void replaceLine(const QString& code, double quantity);
     // Adds or increases a row for each of the article's accessories, up to the first count
     // of 0; the counts are taken once, before the first row is written.
     void expandAccessories(const AccessoryQuantity& quantity);
-    // Adds or increases the row of accessory `element` alone by its count x the quantity;
-    // nothing when the count is 0 or the code empty.
+    // Adds or increases the row of accessory `element` alone by its count x the quantity,
+    // a count of 0 included; nothing when the code is empty.
     void addAccessory(int element);
     // Folds the line's metres into the last earlier row of `target`, or turns the line's
     // row into a metre run of its own: quantity 1, the metres in the measure column. A line
@@ -61,6 +66,7 @@ public:
     void mergeMetreRun(const QString& target);
 
 private:
+    quote::QuoteRow lookedUpRow(const QString& code, double quantity);
     void addToAccessoryRow(const QString& code, double count, const AccessoryQuantity& quantity);
 
     const db::PriceList& priceList_;

@@ -1,7 +1,10 @@
 #include "racking/family_reader.h"
 
+#include "racking/drive_in_rules.h"
 #include "racking/family_list.h"
 #include "racking/pallet_rules.h"
+#include "racking/sat_drive_rules.h"
+#include "racking/shelving_rules.h"
 
 namespace zuvo::racking {
 
@@ -18,9 +21,21 @@ void resetAtListStart(RackingRun& run, Family family)
 // The families without rules of their own take every accessory by quantity.
 void applyRules(RackingRun& run, Family family, FamilyList& list)
 {
-    if (family == Family::Pallet) {
+    switch (family) {
+    case Family::Pallet:
         applyPalletRules(run, list);
         return;
+    case Family::LightShelving:
+        applyShelvingRules(list);
+        return;
+    case Family::DriveIn:
+        applyDriveInRules(run, list);
+        return;
+    case Family::SatDrive:
+        applySatDriveRules(run, list);
+        return;
+    case Family::Cantilever:
+        break;
     }
     list.expandAccessories(byQuantity(list.line().quantita));
 }

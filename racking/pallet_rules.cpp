@@ -1,27 +1,21 @@
 #include "racking/pallet_rules.h"
 
 #include "common/rounding.h"
+#include "racking/kit_rules.h"
+#include "racking/stair_rules.h"
 
 namespace zuvo::racking {
 
-namespace {
-
-// Codes the chain leaves as their plain quote row: the F02 rename, the kits and the stairs
-// have rules of their own.
-bool keepsPlainRow(const QString& prefix)
-{
-    static const QStringList kPlain = {QStringLiteral("F02"), QStringLiteral("P2C"),
-                                       QStringLiteral("D2C"), QStringLiteral("PZE"),
-                                       QStringLiteral("SCA")};
-    return kPlain.contains(prefix);
-}
-
-bool takesChosenAccessory(const QString& codice)
+bool takesOneAccessory(const QString& codice)
 {
     return codice.startsWith(QLatin1String("F08020")) || codice.startsWith(QLatin1String("F08021"));
 }
 
-} // namespace
+void addFirstAccessory(const RackingRun& run, FamilyList& list)
+{
+    if (list.line().article.nAcc[1] != 0 && !run.antPresente)
+        list.addAccessory(1);
+}
 
 AccessoryQuantity palletAccessoryQuantity(double quantita, double lunghezza)
 {
@@ -33,20 +27,34 @@ AccessoryQuantity palletAccessoryQuantity(double quantita, double lunghezza)
     return byQuantity(quantita);
 }
 
+bool applyRackingCodeRule(FamilyList& list)
+{
+    const QString& codice = list.line().codice;
+    const QStringView prefix = QStringView(codice).left(3);
+    if (prefix == QLatin1String("PAS"))
+        list.mergeMetreRun(QStringLiteral("PASS"));
+    else if (prefix == QLatin1String("PAR"))
+        list.mergeMetreRun(QStringLiteral("PARAP"));
+    else if (prefix == QLatin1String("F02"))
+        renameGate(list);
+    else if (isKit(codice))
+        substituteKit(list);
+    else if (prefix == QLatin1String("SCA"))
+        applyStairRule(list);
+    else
+        return false;
+    return true;
+}
+
 void applyPalletRules(RackingRun& run, FamilyList& list)
 {
     const CurrentLine& line = list.line();
-    const QString prefix = line.codice.left(3);
-    if (prefix == QLatin1String("ANT")) {
+    if (line.codice.startsWith(QLatin1String("ANT"))) {
         run.antPresente = true;
         list.deleteLine();
-    } else if (prefix == QLatin1String("PAS")) {
-        list.mergeMetreRun(QStringLiteral("PASS"));
-    } else if (prefix == QLatin1String("PAR")) {
-        list.mergeMetreRun(QStringLiteral("PARAP"));
-    } else if (keepsPlainRow(prefix)) {
+    } else if (applyRackingCodeRule(list)) {
         return;
-    } else if (takesChosenAccessory(line.codice)) {
+    } else if (takesOneAccessory(line.codice)) {
         if (line.article.nAcc[1] != 0)
             list.addAccessory(run.antPresente ? 2 : 1);
     } else {

@@ -93,6 +93,22 @@ void TavreloRun::run(const QString& sconto, bool cancelSaveAs)
     generate(builder, request);
 }
 
+void TavreloRun::expectRows(int firstRow, const QList<ExpectedRow>& rows)
+{
+    const int lastRow = firstRow + int(rows.size()) - 1;
+    const auto cells = saved().cells(sheet::RangeAddress::rows(firstRow, lastRow, 1, 7));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(QStringLiteral("row %1").arg(firstRow + i).toStdString());
+        EXPECT_EQ(cells[i][0].toText(), rows[i].code);
+        EXPECT_DOUBLE_EQ(cells[i][2].toNumber(), rows[i].quantity);
+        if (rows[i].measure.trimmed().isEmpty())
+            EXPECT_EQ(cells[i][3].text, rows[i].measure);
+        else
+            EXPECT_DOUBLE_EQ(cells[i][3].toNumber(), rows[i].measure.toDouble());
+        EXPECT_NEAR(cells[i][6].toNumber(), rows[i].amount, 1e-9);
+    }
+}
+
 QString TavreloRun::runExpectingFailure(const QString& sconto)
 {
     return failureOf([&] { run(sconto); });

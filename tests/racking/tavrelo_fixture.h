@@ -17,6 +17,14 @@ struct TestPrice {
     QList<QPair<QString, int>> accessories;
 };
 
+// A quote row as the saved sheet shows it.
+struct ExpectedRow {
+    QString code;
+    double quantity;
+    QString measure;  // as shown: "0.75", " " for a row priced per piece, "" for an empty cell
+    double amount;
+};
+
 // A Tavrelo run on a fresh sample data folder without family files, with the Save As
 // answered by a path.
 class TavreloRun : public QuoteRunTest {
@@ -41,6 +49,10 @@ protected:
     void run(const QString& sconto = QString(), bool cancelSaveAs = false);
     // Runs and expects a failure; returns its message.
     QString runExpectingFailure(const QString& sconto = QString());
+
+    // Checks consecutive rows of the saved sheet from `firstRow`: code, quantity, measure
+    // and amount.
+    void expectRows(int firstRow, const QList<ExpectedRow>& rows);
 
     // Checks, for shorter tests: column texts and numbers of a row of the saved sheet.
     QString text(int row, int column) { return saved().cell(row, column).toText(); }

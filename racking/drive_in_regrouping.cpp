@@ -1,0 +1,181 @@
+#include "racking/drive_in_regrouping.h"
+
+#include "quote_sheet/document_total_box.h"
+#include "racking/family_closing.h"
+#include "racking/page_layout.h"
+
+#include <algorithm>
+#include <array>
+
+namespace zuvo::racking {
+
+namespace {
+
+struct DriveInSections {
+    QList<PricedRow> base;
+    QList<PricedRow> accessories;
+};
+
+bool movesToAccessories(const QString& code)
+{
+    const QStringView prefix = QStringView(code).left(6);
+    return code == QLatin1String("F0802022") || code == QLatin1String("FM024197")
+        || prefix == QLatin1String("FM0284") || prefix == QLatin1String("FM0248");
+}
+
+// What the moved rows call for of the three shared codes.
+struct Shares {
+    double fm018014 = 0;
+    double f1020045 = 0;
+    double f0284039 = 0;
+
+    void add(const quote::QuoteRow& moved)
+    {
+        const QStringView prefix = QStringView(moved.code).left(6);
+        if (moved.code == QLatin1String("F0802022")) {
+            fm018014 += 2 * moved.quantity;
+        } else if (prefix == QLatin1String("FM0284")) {
+            f1020045 += 3 * moved.quantity;
+            f0284039 += 2 * moved.quantity;
+        } else if (prefix == QLatin1String("FM0248")) {
+            f1020045 += 2 * moved.quantity;
+            f0284039 += 2 * moved.quantity;
+        }
+    }
+};
+
+// A copy of the base row with the share goes to the accessories; the base row keeps the
+// rest, never less than nothing.
+void splitOff(PricedRow& baseRow, double share, QList<PricedRow>& accessories)
+{
+    PricedRow copy = baseRow;
+    copy.row.quantity = share;
+    accessories.append(copy);
+    baseRow.row.quantity = std::max(0.0, baseRow.row.quantity - share);
+}
+
+// The regrouped list line by line as it stands on the sheet: each section, an empty row and
+// its total, with an empty row between the sections.
+struct SheetLine {
+    enum class Kind { Article, Empty, Total };
+    Kind kind = Kind::Empty;
+    PricedRow article;
+    int section = 0;
+};
+
+constexpr int kBase = 0;
+constexpr int kAccessories = 1;
+
+void appendSection(QList<SheetLine>& lines, const QList<PricedRow>& rows, int section)
+{
+    for (const PricedRow& row : rows)
+        lines.append({SheetLine::Kind::Article, row, section});
+    lines.append(SheetLine{});
+    lines.append({SheetLine::Kind::Total, {}, section});
+}
+
+QList<SheetLine> sheetLines(const DriveInSections& sections)
+{
+    QList<SheetLine> lines;
+    appendSection(lines, sections.base, kBase);
+    lines.append(SheetLine{});
+    appendSection(lines, sections.accessories, kAccessories);
+    return lines;
+}
+
+// Where the sections and their totals stand once written.
+struct Placement {
+    std::array<QList<RowSpan>, 2> spans;
+    std::array<int, 2> totalRow{};
+};
+
+// Writes the articles page block by page block, like any family list, and notes the rows.
+Placement writeArticles(RackingRun& run, const QList<SheetLine>& lines)
+{
+    Placement placement;
+    const QList<qsizetype> counts = splitOverPages(lines.size(), ListEnding::Alone);
+    qsizetype next = 0;
+    for (qsizetype block = 0; block < counts.size(); ++block) {
+        if (block > 0)
+            openContinuationPage(run);
+        int row = pageRow(run, quote::kListFirstPageRow);
+        const qsizetype blockEnd = next + counts[block];
+        while (next < blockEnd) {
+            const SheetLine& line = lines[next];
+            if (line.kind != SheetLine::Kind::Article) {
+                if (line.kind == SheetLine::Kind::Total)
+                    placement.totalRow[line.section] = row;
+                ++row;
+                ++next;
+                continue;
+            }
+            QList<PricedRow> articles;
+            while (next < blockEnd && lines[next].kind == SheetLine::Kind::Article)
+                articles.append(lines[next++].article);
+            writePricedRows(run.sheet, row, articles);
+            placement.spans[line.section].append({row, row + int(articles.size()) - 1});
+            row += int(articles.size());
+        }
+    }
+    return placement;
+}
+
+// An empty section sums the two empty rows above its total.
+QString sectionSum(const QList<RowSpan>& spans, int totalRow)
+{
+    if (spans.isEmpty())
+        return QStringLiteral("=SUM(R%1C:R%2C)").arg(totalRow - 2).arg(totalRow - 1);
+    return listSum(spans);
+}
+
+// The first scan moves rows to the accessories in their order; the second splits the shared
+// codes, appending their shares, and moves "F0284039" whole when moved rows call for it.
+DriveInSections regroup(const QList<PricedRow>& rows)
+{
+    DriveInSections moved;
+    Shares shares;
+    for (const PricedRow& priced : rows) {
+        if (!movesToAccessories(priced.row.code)) {
+            moved.base.append(priced);
+            continue;
+        }
+        shares.add(priced.row);
+        moved.accessories.append(priced);
+    }
+    DriveInSections sections{{}, moved.accessories};
+    for (PricedRow priced : moved.base) {
+        const QString& code = priced.row.code;
+        if (code == QLatin1String("FM018014") && shares.fm018014 != 0) {
+            splitOff(priced, shares.fm018014, sections.accessories);
+        } else if (code == QLatin1String("F1020045") && shares.f1020045 != 0) {
+            splitOff(priced, shares.f1020045, sections.accessories);
+        } else if (code == QLatin1String("F0284039") && shares.f0284039 != 0) {
+            sections.accessories.append(priced);
+            continue;
+        }
+        sections.base.append(priced);
+    }
+    return sections;
+}
+
+} // namespace
+
+void writeDriveInRegrouping(RackingRun& run, const QList<PricedRow>& rows)
+{
+    static const QString kLabels[] = {QStringLiteral("TOTALE FORNITURA BASE"),
+                                      QStringLiteral("TOTALE ACCESSORI")};
+    const Placement placement = writeArticles(run, sheetLines(regroup(rows)));
+    double total = 0;
+    for (int section : {kBase, kAccessories}) {
+        const int totalRow = placement.totalRow[section];
+        writeTotalRow(run.sheet, totalRow, kLabels[section],
+                      sectionSum(placement.spans[section], totalRow));
+        total += run.sheet.cell(totalRow, quote::kColAmount).toNumber();
+    }
+    // The box holds the sum as it stands now, a number rather than a formula.
+    const int labelRow = pageRow(run, kBoxLabelPageRow);
+    quote::writeDocumentTotalBox(run.sheet, labelRow, total);
+    run.rigaTotale = labelRow + 1;
+}
+
+} // namespace zuvo::racking
