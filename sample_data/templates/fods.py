@@ -34,6 +34,7 @@ class Style:
     borders: frozenset = frozenset()  # of "top", "bottom", "left", "right"
     fill: str = ""  # background colour, "#rrggbb"
     number: str = ""  # a key of NUMBER_FORMATS
+    shrink: bool = False  # a text wider than the cell is printed smaller, never cut
 
 
 def style(**kwargs):
@@ -100,6 +101,8 @@ def _cell_style_xml(name, cell_style, data_style):
             cell_props.append(f'fo:border-{side}="{BORDER}"')
     if cell_style.fill:
         cell_props.append(f'fo:background-color="{cell_style.fill}"')
+    if cell_style.shrink:
+        cell_props.append('style:shrink-to-fit="true"')
     text_props = []
     if cell_style.bold:
         text_props.append('fo:font-weight="bold"')
