@@ -5,7 +5,9 @@
 set -euo pipefail
 mode=${1:-test}
 
-need=(cmake g++ qt6-base-dev libqt6sql6-sqlite libreoffice-dev googletest libgtest-dev libgmock-dev)
+# fonts-liberation: Arial's metric twin, so the templates' column widths come out as designed.
+need=(cmake g++ qt6-base-dev libqt6sql6-sqlite libreoffice-dev googletest libgtest-dev libgmock-dev
+      fonts-liberation)
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 

@@ -29,15 +29,21 @@ GREY = "#d9d9d9"
 
 # Quote sheet ---------------------------------------------------------------------------------
 
-# Columns A to G of the quote, in cm; the general conditions are pasted into the same columns.
-QUOTE_WIDTHS = [2.0, 8.1, 1.3, 1.5, 2.0, 1.0, 2.3]
+# Columns A to G of the quote, in cm: 18.5 of the 18.6 between the margins, as the widths
+# come back a little rounded from xlsx. The general conditions are pasted into the same
+# columns. B takes the longest price-list description (9.1 cm in Arial 8); the others what
+# they hold: a code, a four-digit quantity, prices and amounts up to a million, and together
+# from C the customer's address.
+QUOTE_PAGE = Page(margin_left=1.3, margin_right=1.1)
+QUOTE_WIDTHS = [1.9, 9.4, 1.0, 1.4, 1.6, 0.9, 2.3]
 QUOTE_HEADINGS = ["CODICE", "DESCRIZIONE", "Q.TA'", "MISURA", "PREZZO", "SC.%", "IMPORTO"]
 QUOTE_FORMATS = ["", "", "", "", "amount", "", "amount"]
 
 
 def quote_sheet():
     # Column H holds the racking sort key: the builders need it, the customer does not.
-    sheet = Sheet("Foglio1", QUOTE_WIDTHS + [1.2], font_size=8, hidden_columns={8})
+    sheet = Sheet("Foglio1", QUOTE_WIDTHS + [1.2], font_size=8, page=QUOTE_PAGE,
+                  hidden_columns={8})
     for column, number in enumerate(QUOTE_FORMATS, start=1):
         if number:
             sheet.column_styles[column] = style(number=number)
@@ -67,10 +73,13 @@ def ruled_body(sheet, offset):
     for column, text in enumerate(QUOTE_HEADINGS, start=1):
         sheet.put_at(offset + 9, column, text, heading)
         number = QUOTE_FORMATS[column - 1]
+        # A description longer than B (a stair with its steps and landings) prints smaller.
+        shrink = column == 2
         for row in range(offset + 10, offset + 42):
-            sheet.put_at(row, column, None, style(borders={"left", "right"}, number=number))
+            sheet.put_at(row, column, None,
+                         style(borders={"left", "right"}, number=number, shrink=shrink))
         sheet.put_at(offset + 42, column, None,
-                     style(borders={"left", "right", "bottom"}, number=number))
+                     style(borders={"left", "right", "bottom"}, number=number, shrink=shrink))
     sheet.rows = max(sheet.rows, offset + PAGE_ROWS)
 
 
@@ -212,7 +221,7 @@ def conditions_lines():
 
 
 def conditions_sheet():
-    sheet = Sheet("Condizioni", QUOTE_WIDTHS, font_size=8)
+    sheet = Sheet("Condizioni", QUOTE_WIDTHS, font_size=8, page=QUOTE_PAGE)
     for row, (text, bold) in enumerate(conditions_lines(), start=1):
         sheet.put_at(row, 1, text or None, style(bold=True) if bold else None)
     sheet.rows = CONDITIONS_ROWS
