@@ -1,5 +1,6 @@
 #include "racking/family_reader.h"
 
+#include "racking/cantilever_rules.h"
 #include "racking/family_list.h"
 #include "racking/pallet_rules.h"
 
@@ -13,6 +14,10 @@ void resetAtListStart(RackingRun& run, Family family)
         run.antPresente = false;
     if (hasCuttingCharge(family))
         run.valoreF0801 = 0;
+    if (family == Family::Cantilever) {
+        run.cantilever.presAAA = false;
+        run.cantilever.presBT = false;
+    }
 }
 
 // The families without rules of their own take every accessory by quantity.
@@ -20,6 +25,10 @@ void applyRules(RackingRun& run, Family family, FamilyList& list)
 {
     if (family == Family::Pallet) {
         applyPalletRules(run, list);
+        return;
+    }
+    if (family == Family::Cantilever) {
+        applyCantileverRules(run.cantilever, list);
         return;
     }
     list.expandAccessories(byQuantity(list.line().quantita));

@@ -11,6 +11,8 @@
 #include "racking/family_pricing.h"
 #include "racking/family_reader.h"
 #include "racking/racking_conditions.h"
+#include "racking/roof_split.h"
+#include "racking/zinc_surcharge.h"
 
 namespace zuvo::racking {
 
@@ -36,9 +38,14 @@ void setFamilyFlags(RackingRun& run, const FamilyOrders& orders)
 // One family's section: its list, its pricing pass and sort, its closing.
 void quoteFamily(RackingRun& run, Family family, const QList<quote::OrderLine>& orders)
 {
-    const QList<quote::QuoteRow> rows = readFamilyList(run, family, orders);
-    writeAndCloseFamily(run, family,
-                        priceFamilyList(family, rows, run.sconto, run.valoreF0801));
+    QList<quote::QuoteRow> rows = readFamilyList(run, family, orders);
+    if (family == Family::Cantilever)
+        addZincSurcharge(run.cantilever, rows);
+    const QList<PricedRow> priced = priceFamilyList(family, rows, run.sconto, run.valoreF0801);
+    if (family == Family::Cantilever && !run.hasOtherFamilies(family))
+        closeCantileverAlone(run, priced);
+    else
+        writeAndCloseFamily(run, family, priced);
 }
 
 // Everything after the quote number, up to the hand-over.

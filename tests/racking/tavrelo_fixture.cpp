@@ -39,10 +39,27 @@ QString insertStatement(const TestPrice& price)
 
 } // namespace
 
+void expectRows(const sheet::Sheet& sheet, int firstRow, const QList<ExpectedRow>& rows)
+{
+    const int lastRow = firstRow + int(rows.size()) - 1;
+    const auto cells = sheet.cells(sheet::RangeAddress::rows(firstRow, lastRow, 1, 7));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(QStringLiteral("row %1").arg(firstRow + i).toStdString());
+        EXPECT_EQ(cells[i][0].toText(), rows[i].code);
+        EXPECT_DOUBLE_EQ(cells[i][2].toNumber(), rows[i].quantity);
+        if (rows[i].measure == QLatin1String(" "))
+            EXPECT_EQ(cells[i][3].text, QStringLiteral(" "));
+        else
+            EXPECT_DOUBLE_EQ(cells[i][3].toNumber(), rows[i].measure.toDouble());
+        EXPECT_NEAR(cells[i][6].toNumber(), rows[i].amount, 1e-9);
+    }
+}
+
 void TavreloRun::SetUp()
 {
     for (const QString& name : racking::consumedFiles())
         removeDataFile(name);
+    removeDataFile(QStringLiteral("dscheda.txt"));
 }
 
 void TavreloRun::setPrices(const QList<TestPrice>& prices)

@@ -17,7 +17,18 @@ struct TestPrice {
     QList<QPair<QString, int>> accessories;
 };
 
-// A Tavrelo run on a fresh sample data folder without family files, with the Save As
+// A quote row as the saved sheet shows it.
+struct ExpectedRow {
+    QString code;
+    double quantity;
+    QString measure;  // as shown: "0.75", or " " for a row priced per piece
+    double amount;
+};
+
+// Checks consecutive quote rows from `firstRow` on: code, quantity, measure and amount.
+void expectRows(const sheet::Sheet& sheet, int firstRow, const QList<ExpectedRow>& rows);
+
+// A Tavrelo run on a fresh sample data folder without family files nor seismic data, with the Save As
 // answered by a path.
 class TavreloRun : public QuoteRunTest {
 public:
@@ -42,9 +53,11 @@ protected:
     // Runs and expects a failure; returns its message.
     QString runExpectingFailure(const QString& sconto = QString());
 
-    // Checks, for shorter tests: column texts and numbers of a row of the saved sheet.
-    QString text(int row, int column) { return saved().cell(row, column).toText(); }
-    double number(int row, int column) { return saved().cell(row, column).toNumber(); }
+    // The saved quotation's quote sheet, whichever sheet was left active.
+    sheet::Sheet quoteSheet() { return saved(QStringLiteral("Foglio1")); }
+    // Checks, for shorter tests: column texts and numbers of a row of the quote sheet.
+    QString text(int row, int column) { return quoteSheet().cell(row, column).toText(); }
+    double number(int row, int column) { return quoteSheet().cell(row, column).toNumber(); }
 };
 
 } // namespace zuvo::test

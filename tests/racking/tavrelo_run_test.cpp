@@ -174,7 +174,7 @@ TEST_F(SampleFamilies, SampleOrderFilesMakeAQuotation)
     ASSERT_GT(labels.size(), 1);
     run(QStringLiteral("10"));
 
-    const auto cells = saved().cells(sheet::RangeAddress::rows(1, 56 * labels.size(), 1, 7));
+    const auto cells = quoteSheet().cells(sheet::RangeAddress::rows(1, 56 * labels.size(), 1, 7));
     QStringList totals;
     int boxRow = 0;
     for (int r = 0; r < cells.size(); ++r) {

@@ -43,6 +43,8 @@ protected:
 
     // The saved quotation's active sheet (closed at the end of the test).
     sheet::Sheet saved();
+    // A sheet of the saved quotation by its name.
+    sheet::Sheet saved(const QString& sheetName);
     // The template's B2 as it is on disk.
     double templateNumber();
     QString savedPath() const;
@@ -52,6 +54,8 @@ protected:
     window::GroupFlags flags;
 
 private:
+    sheet::Workbook& savedWorkbook();
+
     std::optional<sheet::Workbook> savedWorkbook_;
 };
 
