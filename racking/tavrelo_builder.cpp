@@ -12,6 +12,7 @@
 #include "racking/family_reader.h"
 #include "racking/racking_conditions.h"
 #include "racking/roof_split.h"
+#include "racking/seismic_sheet.h"
 #include "racking/zinc_surcharge.h"
 
 namespace zuvo::racking {
@@ -75,13 +76,19 @@ void TavreloBuilder::GeneraPreventivo(const window::QuoteRequest& request, db::D
 {
     quote::requireDataFiles({kTemplate, kGeneralConditions});
     const FamilyOrders orders = readFamilyFiles();
+    const std::optional<SeismicData> seismic = readSeismicData();
     db::PriceList priceList = conn.priceList(db::PriceTable::ListinoScaff);
     sheet::Office& office = office_();
 
     quote::buildNumberedQuotation(office, dataFile(kTemplate), [&](sheet::Workbook& quotation) {
         RackingRun run(quotation.activeSheet(), std::move(priceList), request.sconto);
         buildQuotation(run, office, request, orders);
-        quote::finishRun(quotation, handOver_, consumedFiles());
+        QStringList consumed = consumedFiles();
+        if (seismic) {
+            addSeismicSheet(office, quotation, run.sheet, *seismic);
+            consumed << kSeismicDataFile;
+        }
+        quote::finishRun(quotation, handOver_, consumed);
     });
 }
 

@@ -37,6 +37,24 @@ QString insertStatement(const TestPrice& price)
              counts.join(QStringLiteral(", ")));
 }
 
+// Notes the sheet the quotation shows when it is handed over, then answers as told.
+class WatchedHandOver : public quote::HandOver {
+public:
+    WatchedHandOver(quote::HandOver& answer, QString& shownSheet)
+        : answer_(answer), shownSheet_(shownSheet)
+    {
+    }
+    bool handOver(sheet::Workbook& workbook) override
+    {
+        shownSheet_ = workbook.activeSheet().name();
+        return answer_.handOver(workbook);
+    }
+
+private:
+    quote::HandOver& answer_;
+    QString& shownSheet_;
+};
+
 } // namespace
 
 void expectRows(const sheet::Sheet& sheet, int firstRow, const QList<ExpectedRow>& rows)
@@ -101,7 +119,8 @@ QString TavreloRun::orderLine(const QString& code, int millimetres, const QStrin
 void TavreloRun::run(const QString& sconto, bool cancelSaveAs)
 {
     const auto answer = handOver(cancelSaveAs);
-    racking::TavreloBuilder builder(testOffice(), *answer);
+    WatchedHandOver watched(*answer, shownSheet);
+    racking::TavreloBuilder builder(testOffice(), watched);
     window::QuoteRequest request;
     request.cliNome = QStringLiteral("BIANCHI LOGISTICA S.P.A.");
     request.cliIndirizzo = QStringLiteral("VIA DELLE INDUSTRIE 4");

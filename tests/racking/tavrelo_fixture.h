@@ -58,6 +58,9 @@ protected:
     // Checks, for shorter tests: column texts and numbers of a row of the quote sheet.
     QString text(int row, int column) { return quoteSheet().cell(row, column).toText(); }
     double number(int row, int column) { return quoteSheet().cell(row, column).toNumber(); }
+
+    // The sheet the quotation showed when it was handed over.
+    QString shownSheet;
 };
 
 } // namespace zuvo::test
