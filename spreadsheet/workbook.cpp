@@ -127,6 +127,10 @@ Sheet Workbook::importSheet(const Workbook& source, const QString& sourceSheet,
                                                     afterIndex + 1);
         Reference<css::container::XIndexAccess> byIndex(sheets, UNO_QUERY_THROW);
         Reference<css::sheet::XSpreadsheet> imported(byIndex->getByIndex(index), UNO_QUERY_THROW);
+        // The import leaves the copy on the default page style: it takes the source's page.
+        Reference<css::sheet::XSpreadsheet> original(
+            sheetsOf(source.impl_->document)->getByName(toOUString(sourceSheet)), UNO_QUERY_THROW);
+        copyPageStyle(source.impl_->document, original, impl_->document, imported, newName);
         Sheet copy(std::make_shared<Sheet::Impl>(Sheet::Impl{impl_, imported}));
         copy.rename(newName);
         return copy;

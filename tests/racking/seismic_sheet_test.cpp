@@ -45,6 +45,7 @@ TEST_F(SeismicSheet, FullFileFillsTheSeismicSheet)
     run();
 
     EXPECT_EQ(shownSheet, QStringLiteral("Scheda"));
+    EXPECT_NEAR(saved(QStringLiteral("Scheda")).leftMargin(), 1.7, 0.01);  // the template's page
     EXPECT_EQ(text(10, 1), QStringLiteral("LP01"));
     EXPECT_EQ(scheda("E7"), QStringLiteral("BIANCHI LOGISTICA S.P.A."));
     EXPECT_EQ(scheda("E9"), QStringLiteral("37100 VERONA"));
