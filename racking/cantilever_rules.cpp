@@ -51,16 +51,16 @@ void addOmegaAccessories(const CantileverState& state, FamilyList& list)
 void mergeWithAccessories(FamilyList& list, const QString& target)
 {
     list.mergeMetreRun(target);
-    const CurrentLine& line = list.line();
-    list.expandAccessories([quantita = line.quantita, lunghezza = line.lunghezza](double current, int count) {
-        return roundHalfEven(current + count * quantita * lunghezza);
+    const double metres = list.line().quantita * list.line().lunghezza;
+    list.expandAccessories([metres](double current, int count) {
+        return roundHalfEven(current + count * metres);
     });
 }
 
-// The first accessory of a PIA line, the sheet, is quoted by its metres in place of the line:
-// folded into an earlier metre row of it (all its metres kept), or on the line's own row. A
-// per-piece row of the same code is left alone.
-void placeSheet(FamilyList& list, double pezzi1)
+// The first accessory of a PIA line is quoted by the metre in place of the line: folded into
+// an earlier metre row of it (all its metres kept), or on the line's own row. A per-piece row
+// of the same code is left alone.
+void placeFirstAccessory(FamilyList& list, double pezzi1)
 {
     const QString code = list.line().article.cacc[1];
     const auto found = list.search(code, false);
@@ -77,9 +77,9 @@ void placeSheet(FamilyList& list, double pezzi1)
     list.rows().last().numericMeasure = true;
 }
 
-// The hooks of a PIA line: one per three whole metres of the run, and one more per piece
-// when its length is not a multiple of three metres.
-double hookCount(double quantita, double lunghezza)
+// The second accessory of a PIA line: one per three whole metres of the run, and one more
+// per piece when its length is not a multiple of three metres.
+double secondAccessoryPieces(double quantita, double lunghezza)
 {
     double pezzi2 = std::trunc(roundHalfEven(quantita * lunghezza) / 3);
     if (std::fmod(roundHalfEven(lunghezza), 3) > 0)
@@ -87,16 +87,16 @@ double hookCount(double quantita, double lunghezza)
     return pezzi2;
 }
 
-void placePlatform(FamilyList& list)
+void addPlatformAccessories(FamilyList& list)
 {
     const CurrentLine line = list.line();
     // Without a first accessory (a code missing from the price list) the line stays as read.
     if (line.article.cacc[1].isEmpty())
         return;
-    placeSheet(list, line.quantita * line.lunghezza * line.article.nAcc[1] * 0.25);
+    placeFirstAccessory(list, line.quantita * line.lunghezza * line.article.nAcc[1] * 0.25);
     if (line.article.nAcc[2] == 0)
         return;
-    const double pezzi2 = hookCount(line.quantita, line.lunghezza);
+    const double pezzi2 = secondAccessoryPieces(line.quantita, line.lunghezza);
     list.addToRow(line.article.cacc[2], [pezzi2](double current) { return current + pezzi2; });
 }
 
@@ -117,7 +117,7 @@ void applyCantileverRules(CantileverState& state, FamilyList& list)
         state.presAAA = true;
         list.deleteLine();
     } else if (prefix == QLatin1String("PIA")) {
-        placePlatform(list);
+        addPlatformAccessories(list);
     } else {
         list.expandAccessories(byQuantity(line.quantita));
     }

@@ -48,7 +48,8 @@ QString amountSum(const QList<RowSpan>& spans)
     return QStringLiteral("=SUM(%1)").arg(terms.join(QLatin1Char(',')));
 }
 
-void writePricedRows(sheet::Sheet& sheet, const QList<int>& sheetRows, const QList<PricedRow>& rows)
+void writePricedRows(sheet::Sheet& sheet, const QList<int>& sheetRows,
+                     const QList<PricedRow>& rows)
 {
     qsizetype from = 0;
     for (const RowSpan& span : spansOf(sheetRows)) {

@@ -21,7 +21,8 @@ QList<RowSpan> spansOf(const QList<int>& rows);
 QString amountSum(const QList<RowSpan>& spans);
 
 // Writes priced rows at their sheet rows (ascending), one block per run of consecutive rows.
-void writePricedRows(sheet::Sheet& sheet, const QList<int>& sheetRows, const QList<PricedRow>& rows);
+void writePricedRows(sheet::Sheet& sheet, const QList<int>& sheetRows,
+                     const QList<PricedRow>& rows);
 
 // A section total row: its label and the sum, bold, the sum in the document total's currency.
 void writeTotalRow(sheet::Sheet& sheet, int row, const QString& label, const QString& sumR1C1);

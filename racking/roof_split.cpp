@@ -119,7 +119,8 @@ void writeSplitList(RackingRun& run, const SplitList& split)
     writeTotalRow(run.sheet, roofTotal, QStringLiteral("TOTALE ACCESSORI COPERTURA"),
                   amountSum(spansOf(sheetRows.mid(split.roofFirst,
                                                   split.roofTotal - 1 - split.roofFirst))));
-    writeDocumentTotalBox(run, QStringLiteral("=SUM(R%1C,R%2C)").arg(cantileverTotal).arg(roofTotal));
+    writeDocumentTotalBox(run,
+                          QStringLiteral("=SUM(R%1C,R%2C)").arg(cantileverTotal).arg(roofTotal));
 }
 
 } // namespace

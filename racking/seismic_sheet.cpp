@@ -46,9 +46,9 @@ SeismicData::Derived derivedFrom(const QString& e25Line)
     try {
         return {toInt16HalfEven(valoreE25 / 65), valoreE25 / 50};
     } catch (const Failure&) {
-        throw Failure(QStringLiteral("Il valore \"%1\" della riga di E25 in \"%2\" diviso 65 non "
-                                     "sta fra -32768 e 32767. Nessun preventivo è stato generato "
-                                     "e nessun file è stato consumato.")
+        throw Failure(QStringLiteral("Il valore \"%1\" che \"%2\" dà per la cella E25, "
+                                     "diviso per 65, non è compreso fra -32768 e 32767. Nessun "
+                                     "preventivo è stato generato e nessun file è stato consumato.")
                           .arg(e25Line, kSeismicDataFile));
     }
 }

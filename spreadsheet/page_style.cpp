@@ -62,7 +62,8 @@ double Sheet::leftMargin() const
 {
     return guarded(QStringLiteral("leggere il margine sinistro della pagina"), [&] {
         // The style holds hundredths of a millimetre.
-        return property<sal_Int32>(pageStyleOf(impl_->book->document, impl_->sheet), "LeftMargin") / 1000.0;
+        const auto style = pageStyleOf(impl_->book->document, impl_->sheet);
+        return property<sal_Int32>(style, "LeftMargin") / 1000.0;
     });
 }
 

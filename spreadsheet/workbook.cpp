@@ -99,7 +99,8 @@ Workbook::Workbook(std::shared_ptr<Impl> impl) : impl_(std::move(impl)) {}
 Sheet Workbook::activeSheet() const
 {
     return guarded(QStringLiteral("trovare il foglio attivo"), [&] {
-        return Sheet(std::make_shared<Sheet::Impl>(Sheet::Impl{impl_, viewOf(impl_->document)->getActiveSheet()}));
+        const auto active = viewOf(impl_->document)->getActiveSheet();
+        return Sheet(std::make_shared<Sheet::Impl>(Sheet::Impl{impl_, active}));
     });
 }
 

@@ -7,7 +7,8 @@ using racking::Family;
 
 QString line(const char* code, int millimetres, const char* quantity)
 {
-    return TavreloRun::orderLine(QString::fromLatin1(code), millimetres, QString::fromLatin1(quantity));
+    return TavreloRun::orderLine(QString::fromLatin1(code), millimetres,
+                                 QString::fromLatin1(quantity));
 }
 
 class CantileverList : public TavreloRun {};
@@ -119,7 +120,8 @@ TEST_F(CantileverList, PlatformLinesBecomeGratingAndHooks)
     setPrices({
         {QStringLiteral("GR9025"), 38, 1, {}},
         {QStringLiteral("GNC01"), 0.5, 2, {}},
-        {QStringLiteral("PIA01"), 38, 3, {{QStringLiteral("GR9025"), 4}, {QStringLiteral("GNC01"), 1}}},
+        {QStringLiteral("PIA01"), 38, 3,
+         {{QStringLiteral("GR9025"), 4}, {QStringLiteral("GNC01"), 1}}},
     });
     writeFamily(Family::Cantilever, {
         line("PIA01", 4000, "2"),  // 8 m of grating; hooks 8 \ 3 + 2 = 4
@@ -135,7 +137,8 @@ TEST_F(CantileverList, PlatformLinesBecomeGratingAndHooks)
 }
 
 // The surcharge rate by tier of the galvanised base, at and just above each boundary.
-class ZincTiers : public TavreloRun, public ::testing::WithParamInterface<std::pair<double, double>> {};
+class ZincTiers : public TavreloRun,
+                  public ::testing::WithParamInterface<std::pair<double, double>> {};
 
 TEST_P(ZincTiers, RateFollowsTheBase)
 {

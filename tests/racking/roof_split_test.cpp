@@ -75,7 +75,8 @@ TEST_F(RoofSplit, GalvanisedRoofTakesItsPinsAndZincShare)
     expectEmptyRows({25, 27, 28, 37});
     EXPECT_EQ(text(26, 2), QStringLiteral("TOTALE CANTILEVER"));
     EXPECT_TRUE(quoteSheet().isBold(26, 2));
-    EXPECT_EQ(quoteSheet().numberFormat(26, 7).remove(QLatin1Char('"')), QStringLiteral("$ #,##0.00"));
+    EXPECT_EQ(quoteSheet().numberFormat(26, 7).remove(QLatin1Char('"')),
+              QStringLiteral("$ #,##0.00"));
     EXPECT_EQ(quoteSheet().formula(26, 7), QStringLiteral("=SUM(G$10:G$24)"));
     EXPECT_NEAR(number(26, 7), 441.2, 1e-9);
     expectRows(quoteSheet(), 29, {

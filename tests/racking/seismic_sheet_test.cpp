@@ -26,7 +26,10 @@ protected:
             file.write(line.toLatin1() + "\r\n");
     }
 
-    QString scheda(const char* cell) { return saved(QStringLiteral("Scheda")).cell(QString::fromLatin1(cell)).toText(); }
+    QString scheda(const char* cell)
+    {
+        return saved(QStringLiteral("Scheda")).cell(QString::fromLatin1(cell)).toText();
+    }
 
     void expectEmpty(std::initializer_list<const char*> cells)
     {

@@ -191,7 +191,8 @@ TEST_F(SampleFamilies, SampleOrderFilesMakeAQuotation)
     EXPECT_EQ(text(boxRow + 3, 1), QStringLiteral("Condizioni:"));
     // Its seismic data fill the seismic sheet to the last cell.
     sheet::Sheet seismic = saved(QStringLiteral("Scheda"));
-    EXPECT_EQ(seismic.cell(QStringLiteral("E44")).toText(), QStringLiteral("PAVIMENTO IN CLS SP. 20 CM"));
+    EXPECT_EQ(seismic.cell(QStringLiteral("E44")).toText(),
+              QStringLiteral("PAVIMENTO IN CLS SP. 20 CM"));
     EXPECT_DOUBLE_EQ(seismic.cell(QStringLiteral("E48")).toNumber(), 10);
 }
 
