@@ -1,7 +1,7 @@
 #include "racking/drive_in_regrouping.h"
 
 #include "quote_sheet/document_total_box.h"
-#include "racking/family_closing.h"
+#include "racking/list_writing.h"
 #include "racking/page_layout.h"
 
 #include <algorithm>
@@ -89,33 +89,26 @@ struct Placement {
     std::array<int, 2> totalRow{};
 };
 
-// Writes the articles page block by page block, like any family list, and notes the rows.
+// Places the lines page block by page block, like any family list, and writes the articles
+// of each section; notes where the sections and their totals stand.
 Placement writeArticles(RackingRun& run, const QList<SheetLine>& lines)
 {
+    const QList<int> sheetRows = placeLines(run, lines.size(), ListEnding::Alone);
     Placement placement;
-    const QList<qsizetype> counts = splitOverPages(lines.size(), ListEnding::Alone);
-    qsizetype next = 0;
-    for (qsizetype block = 0; block < counts.size(); ++block) {
-        if (block > 0)
-            openContinuationPage(run);
-        int row = pageRow(run, quote::kListFirstPageRow);
-        const qsizetype blockEnd = next + counts[block];
-        while (next < blockEnd) {
-            const SheetLine& line = lines[next];
-            if (line.kind != SheetLine::Kind::Article) {
-                if (line.kind == SheetLine::Kind::Total)
-                    placement.totalRow[line.section] = row;
-                ++row;
-                ++next;
-                continue;
-            }
-            QList<PricedRow> articles;
-            while (next < blockEnd && lines[next].kind == SheetLine::Kind::Article)
-                articles.append(lines[next++].article);
-            writePricedRows(run.sheet, row, articles);
-            placement.spans[line.section].append({row, row + int(articles.size()) - 1});
-            row += int(articles.size());
-        }
+    std::array<QList<int>, 2> articleRows;
+    std::array<QList<PricedRow>, 2> articles;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const SheetLine& line = lines[i];
+        if (line.kind == SheetLine::Kind::Total)
+            placement.totalRow[line.section] = sheetRows[i];
+        if (line.kind != SheetLine::Kind::Article)
+            continue;
+        articleRows[line.section].append(sheetRows[i]);
+        articles[line.section].append(line.article);
+    }
+    for (int section : {kBase, kAccessories}) {
+        writePricedRows(run.sheet, articleRows[section], articles[section]);
+        placement.spans[section] = spansOf(articleRows[section]);
     }
     return placement;
 }
@@ -125,7 +118,7 @@ QString sectionSum(const QList<RowSpan>& spans, int totalRow)
 {
     if (spans.isEmpty())
         return QStringLiteral("=SUM(R%1C:R%2C)").arg(totalRow - 2).arg(totalRow - 1);
-    return listSum(spans);
+    return amountSum(spans);
 }
 
 // The first scan moves rows to the accessories in their order; the second splits the shared

@@ -7,19 +7,6 @@
 
 namespace zuvo::racking {
 
-// Sheet rows a list occupies on one page block.
-struct RowSpan {
-    int first = 0;
-    int last = 0;
-};
-
-// Writes priced rows in one block from `firstRow` down.
-void writePricedRows(sheet::Sheet& sheet, int firstRow, const QList<PricedRow>& rows);
-// The R1C1 sum of a list's amounts over its spans; 0 for an empty list.
-QString listSum(const QList<RowSpan>& spans);
-// A family total row: its label and sum, bold, the sum in the currency format.
-void writeTotalRow(sheet::Sheet& sheet, int row, const QString& label, const QString& sumR1C1);
-
 // Writes a priced family list from page row 10 of the current page block, continued over
 // further blocks when it is longer than its page allows, and closes it: in a quote of
 // several families with its section total row (and a continuation page when a family is

@@ -66,13 +66,18 @@ void FamilyList::replaceLine(const QString& code, double quantity)
     rows_.last() = lookedUpRow(code, quantity);
 }
 
+void FamilyList::addToRow(const QString& code, const RowQuantity& quantity)
+{
+    if (const auto found = search(code, true))
+        rows_[*found].quantity = quantity(rows_[*found].quantity);
+    else
+        newRow(code, quantity(0));
+}
+
 void FamilyList::addToAccessoryRow(const QString& code, double count,
                                    const AccessoryQuantity& quantity)
 {
-    if (const auto found = search(code, true))
-        rows_[*found].quantity = quantity(rows_[*found].quantity, count);
-    else
-        newRow(code, quantity(0, count));
+    addToRow(code, [&](double current) { return quantity(current, int(count)); });
 }
 
 void FamilyList::expandAccessories(const AccessoryQuantity& quantity)

@@ -24,6 +24,9 @@ struct CurrentLine {
 // the accessory's count.
 using AccessoryQuantity = std::function<double(double current, int count)>;
 
+// The quantity a row gets from its current quantity (0 for a new row).
+using RowQuantity = std::function<double(double current)>;
+
 // Adds `count` accessories for each of the line's `quantita` pieces.
 inline AccessoryQuantity byQuantity(double quantita)
 {
@@ -54,6 +57,9 @@ public:
     void newRow(const QString& code, double quantity);
     // Writes such a row over the current line's row.
     void replaceLine(const QString& code, double quantity);
+    // Gives the last row of `code` (the current line's row included) its new quantity, or
+    // appends a row of the code with the quantity of a new row.
+    void addToRow(const QString& code, const RowQuantity& quantity);
     // Adds or increases a row for each of the article's accessories, up to the first count
     // of 0; the counts are taken once, before the first row is written.
     void expandAccessories(const AccessoryQuantity& quantity);

@@ -28,7 +28,8 @@ bool isPerMetreCode(Family family, const QString& code)
             || code == QLatin1String("F0802560") || code == QLatin1String("F0802580")
             || code == QLatin1String("F0802570");
     case Family::Cantilever:
-        return false;
+        return code == QLatin1String("POMEGA") || code == QLatin1String("COLMTT")
+            || code == QLatin1String("LAMTTCL") || code.startsWith(QLatin1String("GR90"));
     }
     return false;
 }

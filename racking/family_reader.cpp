@@ -1,5 +1,6 @@
 #include "racking/family_reader.h"
 
+#include "racking/cantilever_rules.h"
 #include "racking/drive_in_rules.h"
 #include "racking/family_list.h"
 #include "racking/pallet_rules.h"
@@ -16,9 +17,12 @@ void resetAtListStart(RackingRun& run, Family family)
         run.antPresente = false;
     if (hasCuttingCharge(family))
         run.valoreF0801 = 0;
+    if (family == Family::Cantilever) {
+        run.cantilever.presAAA = false;
+        run.cantilever.presBT = false;
+    }
 }
 
-// The families without rules of their own take every accessory by quantity.
 void applyRules(RackingRun& run, Family family, FamilyList& list)
 {
     switch (family) {
@@ -35,9 +39,9 @@ void applyRules(RackingRun& run, Family family, FamilyList& list)
         applySatDriveRules(run, list);
         return;
     case Family::Cantilever:
-        break;
+        applyCantileverRules(run.cantilever, list);
+        return;
     }
-    list.expandAccessories(byQuantity(list.line().quantita));
 }
 
 } // namespace

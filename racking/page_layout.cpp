@@ -43,6 +43,20 @@ QList<qsizetype> splitOverPages(qsizetype rowCount, ListEnding ending)
     return counts;
 }
 
+QList<int> placeLines(RackingRun& run, qsizetype lineCount, ListEnding ending)
+{
+    const QList<qsizetype> counts = splitOverPages(lineCount, ending);
+    QList<int> rows;
+    for (qsizetype block = 0; block < counts.size(); ++block) {
+        if (block > 0)
+            openContinuationPage(run);
+        const int first = pageRow(run, kListFirstPageRow);
+        for (int i = 0; i < counts[block]; ++i)
+            rows << first + i;
+    }
+    return rows;
+}
+
 void openContinuationPage(RackingRun& run)
 {
     run.sheet.write(pageRow(run, quote::kContinuesPageRow), kLastColumn,

@@ -22,6 +22,11 @@ enum class ListEnding { AnotherFamilyFollows, LastOfSeveral, Alone };
 // and the rest (at least one row) on the last.
 QList<qsizetype> splitOverPages(qsizetype rowCount, ListEnding ending);
 
+// Places the lines of a list from page row 10 of the current page block on, over further
+// blocks as splitOverPages gives them, and opens the continuation pages they need. Gives
+// the sheet row of each line.
+QList<int> placeLines(RackingRun& run, qsizetype lineCount, ListEnding ending);
+
 // Sheet row of page row `pageRow` of the current page block.
 inline int pageRow(const RackingRun& run, int pageRow)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/price_list.h"
+#include "racking/cantilever_state.h"
 #include "racking/family.h"
 #include "spreadsheet/sheet.h"
 
@@ -43,6 +44,7 @@ struct RackingRun {
     // Quantity x price of the drive-in or sat-drive lines beginning "F0801": the base of
     // their cutting charge.
     double valoreF0801 = 0;
+    CantileverState cantilever;
 };
 
 } // namespace zuvo::racking

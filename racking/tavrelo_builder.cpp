@@ -10,6 +10,9 @@
 #include "racking/family_pricing.h"
 #include "racking/family_reader.h"
 #include "racking/racking_conditions.h"
+#include "racking/roof_split.h"
+#include "racking/seismic_sheet.h"
+#include "racking/zinc_surcharge.h"
 
 namespace zuvo::racking {
 
@@ -27,9 +30,14 @@ void setFamilyFlags(RackingRun& run, const FamilyOrders& orders)
 // One family's section: its list, its pricing pass and sort, its closing.
 void quoteFamily(RackingRun& run, Family family, const QList<quote::OrderLine>& orders)
 {
-    const QList<quote::QuoteRow> rows = readFamilyList(run, family, orders);
-    writeAndCloseFamily(run, family,
-                        priceFamilyList(family, rows, run.sconto, run.valoreF0801));
+    QList<quote::QuoteRow> rows = readFamilyList(run, family, orders);
+    if (family == Family::Cantilever)
+        addZincSurcharge(run.cantilever, rows);
+    const QList<PricedRow> priced = priceFamilyList(family, rows, run.sconto, run.valoreF0801);
+    if (family == Family::Cantilever && !run.hasOtherFamilies(family))
+        closeCantileverAlone(run, priced);
+    else
+        writeAndCloseFamily(run, family, priced);
 }
 
 // Everything after the quote number, up to the hand-over.
@@ -52,14 +60,17 @@ void buildQuotation(RackingRun& run, sheet::Office& office, const quote::QuoteRe
 void TavreloBuilder::build(const quote::QuoteRequest& request, db::Database& database)
 {
     FamilyOrders orders;
+    std::optional<SeismicData> seismic;
     db::PriceList priceList;
     quote::QuotationSteps steps;
     steps.templateFile = files::kQuoteTemplate;
     steps.numberCells = {QStringLiteral("B2")};
     steps.inputs = {files::kGeneralConditions};
-    steps.consumedFiles = consumedFiles();
+    // The seismic data go with the run's other inputs when they were there.
+    steps.consumedFiles = consumedFiles() << files::kSeismicData;
     steps.readInputs = [&] {
         orders = readFamilyFiles();
+        seismic = readSeismicData();
         priceList = database.priceList(db::PriceTable::ListinoScaff);
         for (const auto& lines : orders) {
             if (lines)
@@ -69,6 +80,8 @@ void TavreloBuilder::build(const quote::QuoteRequest& request, db::Database& dat
     steps.fill = [&](sheet::Workbook& quotation, sheet::Office& office) {
         RackingRun run(quotation.activeSheet(), std::move(priceList), request.sconto);
         buildQuotation(run, office, request, orders);
+        if (seismic)
+            addSeismicSheet(office, quotation, run.sheet, *seismic);
     };
     run(steps);
 }

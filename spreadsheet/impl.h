@@ -42,6 +42,13 @@ struct Clip::Impl {
     int columns = 0;
 };
 
+// Gives `targetSheet` a new page style named after `styleName` (made unique in its document)
+// with the settings of `sourceSheet`'s page style: margins, paper, header and footer.
+void copyPageStyle(const Reference<css::lang::XComponent>& sourceDocument,
+                   const Reference<css::sheet::XSpreadsheet>& sourceSheet,
+                   const Reference<css::lang::XComponent>& targetDocument,
+                   const Reference<css::sheet::XSpreadsheet>& targetSheet, const QString& styleName);
+
 // "G", "AA" for columns 7 and 27; "G10" and "A1:G165" for addresses (all 1-based).
 QString columnName(int column);
 QString cellName(int row, int column);

@@ -58,6 +58,8 @@ public:
     Line border(int row, int column, Edge edge) const;
     unsigned fillColour(int row, int column) const; // 0xRRGGBB, 0xFFFFFFFF when none
     bool isStruckThrough(int row, int column) const;
+    // The printed page's left margin, in cm.
+    double leftMargin() const;
 
     // Sorts the rows of the range ascending on one column of the sheet, case-insensitive,
     // without header row. Formulas referring to their own row move with it.

@@ -37,6 +37,12 @@ Reference<css::sheet::XSpreadsheets2> sheetsOf(const Reference<css::lang::XCompo
     return Reference<css::sheet::XSpreadsheets2>(spreadsheet->getSheets(), UNO_QUERY_THROW);
 }
 
+Reference<css::sheet::XSpreadsheetView> viewOf(const Reference<css::lang::XComponent>& document)
+{
+    Reference<css::frame::XModel> model(document, UNO_QUERY_THROW);
+    return Reference<css::sheet::XSpreadsheetView>(model->getCurrentController(), UNO_QUERY_THROW);
+}
+
 Reference<css::frame::XStorable> storableOf(const Reference<css::lang::XComponent>& document)
 {
     return Reference<css::frame::XStorable>(document, UNO_QUERY_THROW);
@@ -93,9 +99,8 @@ Workbook::Workbook(std::shared_ptr<Impl> impl) : impl_(std::move(impl)) {}
 Sheet Workbook::activeSheet() const
 {
     return guarded(QStringLiteral("trovare il foglio attivo"), [&] {
-        Reference<css::frame::XModel> model(impl_->document, UNO_QUERY_THROW);
-        Reference<css::sheet::XSpreadsheetView> view(model->getCurrentController(), UNO_QUERY_THROW);
-        return Sheet(std::make_shared<Sheet::Impl>(Sheet::Impl{impl_, view->getActiveSheet()}));
+        const auto active = viewOf(impl_->document)->getActiveSheet();
+        return Sheet(std::make_shared<Sheet::Impl>(Sheet::Impl{impl_, active}));
     });
 }
 
@@ -123,9 +128,20 @@ Sheet Workbook::importSheet(const Workbook& source, const QString& sourceSheet,
                                                     afterIndex + 1);
         Reference<css::container::XIndexAccess> byIndex(sheets, UNO_QUERY_THROW);
         Reference<css::sheet::XSpreadsheet> imported(byIndex->getByIndex(index), UNO_QUERY_THROW);
+        // The import leaves the copy on the default page style: it takes the source's page.
+        Reference<css::sheet::XSpreadsheet> original(
+            sheetsOf(source.impl_->document)->getByName(toOUString(sourceSheet)), UNO_QUERY_THROW);
+        copyPageStyle(source.impl_->document, original, impl_->document, imported, newName);
         Sheet copy(std::make_shared<Sheet::Impl>(Sheet::Impl{impl_, imported}));
         copy.rename(newName);
         return copy;
+    });
+}
+
+void Workbook::activate(const Sheet& sheet)
+{
+    guarded(QStringLiteral("attivare il foglio"), [&] {
+        viewOf(impl_->document)->setActiveSheet(sheet.impl_->sheet);
     });
 }
 

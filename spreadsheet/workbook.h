@@ -21,6 +21,8 @@ public:
     // `afterSheet` of this one and names the copy `newName`.
     Sheet importSheet(const Workbook& source, const QString& sourceSheet,
                       const QString& afterSheet, const QString& newName);
+    // Makes the sheet the one the workbook shows.
+    void activate(const Sheet& sheet);
 
     // Saves to the file it was opened from (throws for an untitled workbook).
     void save();

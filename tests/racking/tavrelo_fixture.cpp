@@ -37,12 +37,47 @@ QString insertStatement(const TestPrice& price)
              counts.join(QStringLiteral(", ")));
 }
 
+// Notes the sheet the quotation shows when it is handed over, then answers as told.
+class WatchedHandOver : public quote::HandOver {
+public:
+    WatchedHandOver(quote::HandOver& answer, QString& shownSheet)
+        : answer_(answer), shownSheet_(shownSheet)
+    {
+    }
+    bool handOver(sheet::Workbook& workbook) override
+    {
+        shownSheet_ = workbook.activeSheet().name();
+        return answer_.handOver(workbook);
+    }
+
+private:
+    quote::HandOver& answer_;
+    QString& shownSheet_;
+};
+
 } // namespace
+
+void expectRows(const sheet::Sheet& sheet, int firstRow, const QList<ExpectedRow>& rows)
+{
+    const int lastRow = firstRow + int(rows.size()) - 1;
+    const auto cells = sheet.cells(sheet::RangeAddress::rows(firstRow, lastRow, 1, 7));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(QStringLiteral("row %1").arg(firstRow + i).toStdString());
+        EXPECT_EQ(cells[i][0].toText(), rows[i].code);
+        EXPECT_DOUBLE_EQ(cells[i][2].toNumber(), rows[i].quantity);
+        if (rows[i].measure.trimmed().isEmpty())
+            EXPECT_EQ(cells[i][3].text, rows[i].measure);
+        else
+            EXPECT_DOUBLE_EQ(cells[i][3].toNumber(), rows[i].measure.toDouble());
+        EXPECT_NEAR(cells[i][6].toNumber(), rows[i].amount, 1e-9);
+    }
+}
 
 void TavreloRun::SetUp()
 {
     for (const QString& name : racking::consumedFiles())
         removeDataFile(name);
+    removeDataFile(QStringLiteral("dscheda.txt"));
 }
 
 void TavreloRun::setPrices(const QList<TestPrice>& prices)
@@ -84,29 +119,14 @@ QString TavreloRun::orderLine(const QString& code, int millimetres, const QStrin
 void TavreloRun::run(const QString& sconto, bool cancelSaveAs)
 {
     const auto answer = handOver(cancelSaveAs);
-    racking::TavreloBuilder builder(testOffice(), *answer);
+    WatchedHandOver watched(*answer, shownSheet);
+    racking::TavreloBuilder builder(testOffice(), watched);
     quote::QuoteRequest request;
     request.customer = {QStringLiteral("BIANCHI LOGISTICA S.P.A."),
                         QStringLiteral("VIA DELLE INDUSTRIE 4"), QStringLiteral("37100"),
                         QStringLiteral("VERONA"), QStringLiteral("VR")};
     request.sconto = sconto;
     generate(builder, request);
-}
-
-void TavreloRun::expectRows(int firstRow, const QList<ExpectedRow>& rows)
-{
-    const int lastRow = firstRow + int(rows.size()) - 1;
-    const auto cells = saved().cells(sheet::RangeAddress::rows(firstRow, lastRow, 1, 7));
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        SCOPED_TRACE(QStringLiteral("row %1").arg(firstRow + i).toStdString());
-        EXPECT_EQ(cells[i][0].toText(), rows[i].code);
-        EXPECT_DOUBLE_EQ(cells[i][2].toNumber(), rows[i].quantity);
-        if (rows[i].measure.trimmed().isEmpty())
-            EXPECT_EQ(cells[i][3].text, rows[i].measure);
-        else
-            EXPECT_DOUBLE_EQ(cells[i][3].toNumber(), rows[i].measure.toDouble());
-        EXPECT_NEAR(cells[i][6].toNumber(), rows[i].amount, 1e-9);
-    }
 }
 
 QString TavreloRun::runExpectingFailure(const QString& sconto)

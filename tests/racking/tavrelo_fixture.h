@@ -25,7 +25,10 @@ struct ExpectedRow {
     double amount;
 };
 
-// A Tavrelo run on a fresh sample data folder without family files, with the Save As
+// Checks consecutive quote rows from `firstRow` on: code, quantity, measure and amount.
+void expectRows(const sheet::Sheet& sheet, int firstRow, const QList<ExpectedRow>& rows);
+
+// A Tavrelo run on a fresh sample data folder without family files nor seismic data, with the Save As
 // answered by a path.
 class TavreloRun : public QuoteRunTest {
 public:
@@ -50,13 +53,21 @@ protected:
     // Runs and expects a failure; returns its message.
     QString runExpectingFailure(const QString& sconto = QString());
 
-    // Checks consecutive rows of the saved sheet from `firstRow`: code, quantity, measure
+    // Checks consecutive rows of the quote sheet from `firstRow`: code, quantity, measure
     // and amount.
-    void expectRows(int firstRow, const QList<ExpectedRow>& rows);
+    void expectRows(int firstRow, const QList<ExpectedRow>& rows)
+    {
+        test::expectRows(quoteSheet(), firstRow, rows);
+    }
 
-    // Checks, for shorter tests: column texts and numbers of a row of the saved sheet.
-    QString text(int row, int column) { return saved().cell(row, column).toText(); }
-    double number(int row, int column) { return saved().cell(row, column).toNumber(); }
+    // The saved quotation's quote sheet, whichever sheet was left active.
+    sheet::Sheet quoteSheet() { return saved(QStringLiteral("Foglio1")); }
+    // Checks, for shorter tests: column texts and numbers of a row of the quote sheet.
+    QString text(int row, int column) { return quoteSheet().cell(row, column).toText(); }
+    double number(int row, int column) { return quoteSheet().cell(row, column).toNumber(); }
+
+    // The sheet the quotation showed when it was handed over.
+    QString shownSheet;
 };
 
 } // namespace zuvo::test

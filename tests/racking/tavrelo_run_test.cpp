@@ -158,7 +158,8 @@ TEST_F(TavreloRunEnds, LineFeedOnlyFamilyFileIsReadLikeAnyOther)
     EXPECT_DOUBLE_EQ(number(49, 7), 30);
 }
 
-// The sample data folder as shipped quotes every family it carries a file for.
+// The sample data folder as shipped quotes every family it carries a file for, with its
+// seismic sheet.
 class SampleFamilies : public TavreloRun {
 protected:
     void SetUp() override {}
@@ -174,7 +175,7 @@ TEST_F(SampleFamilies, SampleOrderFilesMakeAQuotation)
     ASSERT_GT(labels.size(), 1);
     run(QStringLiteral("10"));
 
-    const auto cells = saved().cells(sheet::RangeAddress::rows(1, 56 * labels.size(), 1, 7));
+    const auto cells = quoteSheet().cells(sheet::RangeAddress::rows(1, 56 * labels.size(), 1, 7));
     QStringList totals;
     int boxRow = 0;
     for (int r = 0; r < cells.size(); ++r) {
@@ -188,6 +189,11 @@ TEST_F(SampleFamilies, SampleOrderFilesMakeAQuotation)
     EXPECT_EQ((boxRow - 1) % 56, 47);
     EXPECT_GT(number(boxRow + 1, 7), 0);
     EXPECT_EQ(text(boxRow + 3, 1), QStringLiteral("Condizioni:"));
+    // Its seismic data fill the seismic sheet to the last cell.
+    sheet::Sheet seismic = saved(QStringLiteral("Scheda"));
+    EXPECT_EQ(seismic.cell(QStringLiteral("E44")).toText(),
+              QStringLiteral("PAVIMENTO IN CLS SP. 20 CM"));
+    EXPECT_DOUBLE_EQ(seismic.cell(QStringLiteral("E48")).toNumber(), 10);
 }
 
 } // namespace

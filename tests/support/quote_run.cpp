@@ -73,11 +73,21 @@ void QuoteRunTest::writeOrderFile(const QString& name, const QStringList& lines,
     file.write(bytes);
 }
 
-sheet::Sheet QuoteRunTest::saved()
+sheet::Workbook& QuoteRunTest::savedWorkbook()
 {
     if (!savedWorkbook_)
         savedWorkbook_ = office().open(savedPath());
-    return savedWorkbook_->activeSheet();
+    return *savedWorkbook_;
+}
+
+sheet::Sheet QuoteRunTest::saved()
+{
+    return savedWorkbook().activeSheet();
+}
+
+sheet::Sheet QuoteRunTest::saved(const QString& sheetName)
+{
+    return savedWorkbook().sheet(sheetName);
 }
 
 double QuoteRunTest::templateNumber()

@@ -45,6 +45,8 @@ protected:
     sheet::Sheet saved();
     // Closes the saved quotation before a further run saves over it.
     void closeSaved();
+    // A sheet of the saved quotation by its name.
+    sheet::Sheet saved(const QString& sheetName);
     // The template's B2 as it is on disk.
     double templateNumber();
     QString savedPath() const;
@@ -53,6 +55,8 @@ protected:
     TempDataFolder folder;
 
 private:
+    sheet::Workbook& savedWorkbook();
+
     std::optional<sheet::Workbook> savedWorkbook_;
 };
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "spreadsheet/office.h"
+
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace zuvo::racking {
+
+// One line of the seismic data file and the cell of the seismic sheet it goes to.
+struct SeismicCell {
+    int row = 0;
+    int column = 0;
+    QString text;
+};
+
+// What the seismic data file puts on the seismic sheet: its lines, and the two numbers
+// derived from the E25 line when the file reaches it.
+struct SeismicData {
+    QList<SeismicCell> cells;
+    struct Derived {
+        std::int16_t e48 = 0;
+        double e49 = 0;
+    };
+    std::optional<Derived> fromE25;
+};
+
+// Reads the seismic data file "dscheda.txt" when it is in the data folder, before the quote number is raised; then
+// "SchedaSism.xlsx" must be there too. Nothing when there is no seismic data. Throws
+// zuvo::Failure when the template is missing, the file cannot be read or its E25 value
+// gives E48 out of range.
+std::optional<SeismicData> readSeismicData();
+
+// Adds the seismic sheet "Scheda" after the quote sheet: the sheet of "SchedaSism.xlsx" with
+// links to the quote's number and customer and the data in their cells, left as the sheet
+// the quotation shows.
+void addSeismicSheet(sheet::Office& office, sheet::Workbook& quotation,
+                     const sheet::Sheet& quoteSheet, const SeismicData& data);
+
+} // namespace zuvo::racking
