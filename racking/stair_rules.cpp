@@ -29,7 +29,8 @@ void applyStairRule(FamilyList& list)
     if (!landingSurcharge)
         return;
     const QStringView field(line.campoMisura);
-    const QString testoGradini = field.mid(6, 2).toString();
+    // A short line's field is shorter: the steps are still its last two characters.
+    const QString testoGradini = field.right(2).toString();
     const double gradini = lenientNumber(testoGradini);
     const double tipoScala = lenientNumber(field.mid(5, 1));
     const double altezza = lenientNumber(field.left(5));

@@ -52,6 +52,7 @@ TEST_F(KitsGatesStairs, PalletLinesTakeTheirOwnRules)
         orderLine(QStringLiteral("F0299000"), 0, QStringLiteral("1")),
         orderLine(QStringLiteral("SCALA1000"), 300412, QStringLiteral("2")),
         orderLine(QStringLiteral("SCALA800"), 610, QStringLiteral("1")),
+        QStringLiteral("SCALA800  0000041"),
     });
     run();
 
@@ -71,13 +72,17 @@ TEST_F(KitsGatesStairs, PalletLinesTakeTheirOwnRules)
         {QStringLiteral("F0299000"), 1, QStringLiteral(" "), 7},
         {QStringLiteral("SCALAFM"), 2, QStringLiteral(" "), 3080},
         {QStringLiteral("SCALA800"), 1, QStringLiteral(" "), 876},
+        {QStringLiteral("SCALA800"), 0, QStringLiteral(" "), 0},
     });
-    EXPECT_EQ(text(25, 1), QString());
+    EXPECT_EQ(text(26, 1), QString());
     EXPECT_EQ(text(20, 2), QStringLiteral("CANC. SCORR. CM.250 LUCE C/BINARIO + ACC."));
     EXPECT_EQ(text(21, 2), QStringLiteral("CANC. SCORR. CM.29 LUCE C/BINARIO + ACC."));
     EXPECT_EQ(text(23, 2), QStringLiteral("SCALA DA CM.300 A 12 GRADINI + 2 PIANEROTTOLI"));
     EXPECT_DOUBLE_EQ(number(23, 5), 1540);  // 12 x 95 + 2 x 200
     EXPECT_EQ(text(24, 2), QStringLiteral("DESCRIZIONE SCALA800 A 10 GRADINI + PIANEROTTOLO"));
+    // A line cut short after its type: the steps are the field's last two characters.
+    EXPECT_EQ(text(25, 2), QStringLiteral("DESCRIZIONE SCALA800 A 41 GRADINI + 2 PIANEROTTOLI"));
+    EXPECT_DOUBLE_EQ(number(25, 5), 2426);  // 41 x 50 + 2 x 188
 }
 
 } // namespace
