@@ -1,6 +1,5 @@
 #include "mezzanine_letter/letter_description.h"
 
-#include <QLocale>
 #include <algorithm>
 
 namespace zuvo::letter {
@@ -70,8 +69,8 @@ void writeDescriptionLines(sheet::Sheet& letter, const LetterValues& values)
     else
         lines.absent(QStringLiteral("Scale"), QStringLiteral("non presenti"));
     if (values.presCVV) {
-        const QString quantity =
-            QString::number(values.qtaCVV, 'g', QLocale::FloatingPointShortest);
+        // Plain digits up to fifteen significant ones: 100000 never reads "1e+05".
+        const QString quantity = QString::number(values.qtaCVV, 'g', 15);
         lines.present(counted(quantity, " controventature verticali"));
     } else {
         lines.absent(QStringLiteral("Controventatura"), QStringLiteral("non presente"));

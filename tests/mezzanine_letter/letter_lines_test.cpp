@@ -98,6 +98,8 @@ TEST_F(CoveringLetter, GateLinesShiftTheLinesBelow)
         {&letter::LetterValues::nBasc150, "Nr.3 cancelli basculanti da cm.150"},
     };
     letter::LetterValues all;
+    all.presCVV = true;
+    all.qtaCVV = 100000;
     QStringList allLines = {"Parapetti"};
     for (const auto& gate : gates) {
         letter::LetterValues alone;
@@ -108,9 +110,9 @@ TEST_F(CoveringLetter, GateLinesShiftTheLinesBelow)
         allLines << gate.line;
     }
     const sheet::Sheet letter = fill(all);
-    EXPECT_EQ(texts(letter, 2, 80, 86), allLines << "Scale" << "Controventatura");
-    EXPECT_EQ(texts(letter, 3, 81, 86),
-              QStringList({"", "", "", "", "non presenti", "non presente"}));
+    EXPECT_EQ(texts(letter, 2, 80, 86),
+              allLines << "Scale" << "Nr.100000 controventature verticali");
+    EXPECT_EQ(texts(letter, 3, 81, 86), QStringList({"", "", "", "", "non presenti", ""}));
 }
 
 } // namespace
