@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <cmath>
 #include <cstdio>
 
 namespace zuvo::quote {
@@ -24,7 +25,8 @@ double nextNumber(const sheet::Cell& current, const QString& cell, const QString
     const double value = current.text.trimmed().toDouble(&isNumber);
     if (current.text.trimmed().isEmpty())
         return 1;
-    if (!isNumber) {
+    // "inf" and "nan" read as numbers but number nothing.
+    if (!isNumber || !std::isfinite(value)) {
         throw Failure(QStringLiteral("La cella %1 del modello \"%2\" contiene \"%3\", che non è "
                                      "un numero: correggere il numero progressivo nel modello.")
                           .arg(cell, fileName, current.text));

@@ -113,9 +113,12 @@ TEST_F(PellanorRun, EveryMissingInputIsRefusedBeforeTheNumber)
 
 TEST_F(PellanorRun, BadLetterNumberOrTechnicalValueIsRefused)
 {
-    setTemplateB9(QStringLiteral("N/D"));
-    EXPECT_TRUE(refusal().contains(QStringLiteral("B9")));
-    expectNothingConsumed(QStringLiteral("N/D"));
+    // "nan" reads as a number to a parser, but numbers no letter.
+    for (const QString& text : {QStringLiteral("N/D"), QStringLiteral("nan")}) {
+        setTemplateB9(text);
+        EXPECT_TRUE(refusal().contains(QStringLiteral("B9"))) << text.toStdString();
+        expectNothingConsumed(text);
+    }
 
     setTemplateB9(QStringLiteral("41"));
     QFile dtec(folder.file(QStringLiteral("dtec.txt")));
