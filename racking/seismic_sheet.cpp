@@ -40,11 +40,12 @@ private:
     qsizetype next_ = 0;
 };
 
-SeismicData::Derived derivedFrom(const QString& e25Line)
+void deriveFrom(const QString& e25Line, SeismicData& data)
 {
     const double valoreE25 = lenientNumber(e25Line);
+    data.e49 = valoreE25 / 50;
     try {
-        return {toInt16HalfEven(valoreE25 / 65), valoreE25 / 50};
+        data.e48 = toInt16HalfEven(valoreE25 / 65);
     } catch (const Failure&) {
         throw Failure(QStringLiteral("Il valore \"%1\" che \"%2\" dà per la cella E25, "
                                      "diviso per 65, non è compreso fra -32768 e 32767. Nessun "
@@ -70,19 +71,18 @@ SeismicData parseSeismicLines(const QStringList& lines)
     reader.readInto(24, kColumnE);
     const std::optional<QString> e25 = reader.readInto(25, kColumnE);
     reader.readInto(44, kColumnE);
-    if (e25)
-        data.fromE25 = derivedFrom(*e25);
+    deriveFrom(e25.value_or(QString()), data);
     return data;
 }
 
-sheet::Sheet importTemplateSheet(sheet::Office& office, sheet::Workbook& quotation,
-                                 const sheet::Sheet& quoteSheet)
+sheet::Sheet importTemplateSheet(sheet::Office& office, sheet::Workbook& quotation)
 {
     // Taken from an untitled copy, so the template is never locked nor written.
     sheet::Workbook source = office.openCopyOf(dataFile(files::kSeismicTemplate));
     try {
+        const QString firstSheet = quotation.sheetNames().first();
         sheet::Sheet imported =
-            quotation.importSheet(source, kTemplateSheet, quoteSheet.name(), kSeismicSheet);
+            quotation.importSheet(source, kTemplateSheet, firstSheet, kSeismicSheet);
         source.close();
         return imported;
     } catch (...) {
@@ -116,15 +116,13 @@ std::optional<SeismicData> readSeismicData()
 void addSeismicSheet(sheet::Office& office, sheet::Workbook& quotation,
                      const sheet::Sheet& quoteSheet, const SeismicData& data)
 {
-    sheet::Sheet seismic = importTemplateSheet(office, quotation, quoteSheet);
+    sheet::Sheet seismic = importTemplateSheet(office, quotation);
     writeHeaderLinks(seismic, quoteSheet.name());
     // Each line as the text it is, never read as a formula.
     for (const SeismicCell& cell : data.cells)
         seismic.write(cell.row, cell.column, sheet::CellInput::of(cell.text));
-    if (data.fromE25) {
-        seismic.write(48, kColumnE, sheet::CellInput::of(double(data.fromE25->e48)));
-        seismic.write(49, kColumnE, sheet::CellInput::of(data.fromE25->e49));
-    }
+    seismic.write(48, kColumnE, sheet::CellInput::of(double(data.e48)));
+    seismic.write(49, kColumnE, sheet::CellInput::of(data.e49));
     quotation.activate(seismic);
 }
 

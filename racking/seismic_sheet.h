@@ -17,14 +17,11 @@ struct SeismicCell {
 };
 
 // What the seismic data file puts on the seismic sheet: its lines, and the two numbers
-// derived from the E25 line when the file reaches it.
+// derived from the E25 line (from 0 when the file does not reach it).
 struct SeismicData {
     QList<SeismicCell> cells;
-    struct Derived {
-        std::int16_t e48 = 0;
-        double e49 = 0;
-    };
-    std::optional<Derived> fromE25;
+    std::int16_t e48 = 0;
+    double e49 = 0;
 };
 
 // Reads the seismic data file "dscheda.txt" when it is in the data folder, before the quote number is raised; then
@@ -33,9 +30,9 @@ struct SeismicData {
 // gives E48 out of range.
 std::optional<SeismicData> readSeismicData();
 
-// Adds the seismic sheet "Scheda" after the quote sheet: the sheet of "SchedaSism.xlsx" with
-// links to the quote's number and customer and the data in their cells, left as the sheet
-// the quotation shows.
+// Adds the seismic sheet "Scheda" right after the workbook's first sheet: the sheet of
+// "SchedaSism.xlsx" with links to the quote's number and customer and the data in their
+// cells, left as the sheet the quotation shows.
 void addSeismicSheet(sheet::Office& office, sheet::Workbook& quotation,
                      const sheet::Sheet& quoteSheet, const SeismicData& data);
 

@@ -66,11 +66,13 @@ void TavreloBuilder::build(const quote::QuoteRequest& request, db::Database& dat
     steps.templateFile = files::kQuoteTemplate;
     steps.numberCells = {QStringLiteral("B2")};
     steps.inputs = {files::kGeneralConditions};
-    // The seismic data go with the run's other inputs when they were there.
-    steps.consumedFiles = consumedFiles() << files::kSeismicData;
+    steps.consumedFiles = consumedFiles();
     steps.readInputs = [&] {
         orders = readFamilyFiles();
         seismic = readSeismicData();
+        // Seismic data that come in during the run belong to the next order.
+        if (seismic)
+            steps.consumedFiles << files::kSeismicData;
         priceList = database.priceList(db::PriceTable::ListinoScaff);
         for (const auto& lines : orders) {
             if (lines)

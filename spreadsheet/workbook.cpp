@@ -115,6 +115,16 @@ Sheet Workbook::sheet(const QString& name) const
     });
 }
 
+QStringList Workbook::sheetNames() const
+{
+    return guarded(QStringLiteral("elencare i fogli"), [&] {
+        QStringList names;
+        for (const OUString& name : sheetsOf(impl_->document)->getElementNames())
+            names.append(toQString(name));
+        return names;
+    });
+}
+
 Sheet Workbook::importSheet(const Workbook& source, const QString& sourceSheet,
                             const QString& afterSheet, const QString& newName)
 {

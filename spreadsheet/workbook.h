@@ -3,6 +3,7 @@
 #include "spreadsheet/sheet.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -17,6 +18,8 @@ public:
     Sheet activeSheet() const;
     // Throws zuvo::Failure when there is no sheet of that name.
     Sheet sheet(const QString& name) const;
+    // The names of the sheets in their order.
+    QStringList sheetNames() const;
     // Copies a sheet of another workbook, with its styles, after the sheet named
     // `afterSheet` of this one and names the copy `newName`.
     Sheet importSheet(const Workbook& source, const QString& sourceSheet,

@@ -1,13 +1,35 @@
+#include "racking/seismic_sheet.h"
+#include "racking/tavrelo_builder.h"
 #include "tests/racking/tavrelo_fixture.h"
+#include "tests/support/office_environment.h"
 
 #include <gmock/gmock.h>
 
 #include <QFile>
+#include <functional>
 
 namespace zuvo::test {
 namespace {
 
 using racking::Family;
+
+// Hands over as `answer` does, once `meanwhile` has run.
+class DelayedHandOver : public quote::HandOver {
+public:
+    DelayedHandOver(std::function<void()> meanwhile, std::unique_ptr<quote::HandOver> answer)
+        : meanwhile_(std::move(meanwhile)), answer_(std::move(answer))
+    {
+    }
+    bool handOver(sheet::Workbook& workbook) override
+    {
+        meanwhile_();
+        return answer_->handOver(workbook);
+    }
+
+private:
+    std::function<void()> meanwhile_;
+    std::unique_ptr<quote::HandOver> answer_;
+};
 
 class SeismicSheet : public TavreloRun {
 protected:
@@ -65,14 +87,16 @@ TEST_F(SeismicSheet, FullFileFillsTheSeismicSheet)
     EXPECT_FALSE(dataFileExists(QStringLiteral("dscheda.txt")));
 }
 
-// Cells whose line the file lacks stay empty, E48 and E49 included.
+// Cells whose line the file lacks stay empty; E48 and E49 come from an E25 of 0.
 TEST_F(SeismicSheet, ShortFileLeavesTheMissingCellsEmpty)
 {
     writeSeismicData({"2", "4", "B"});
     run();
 
     EXPECT_EQ(scheda("E20"), QStringLiteral("B"));
-    expectEmpty({"E21", "E22", "E24", "E25", "E44", "E48", "E49"});
+    expectEmpty({"E21", "E22", "E24", "E25", "E44"});
+    EXPECT_EQ(scheda("E48"), QStringLiteral("0"));
+    EXPECT_EQ(scheda("E49"), QStringLiteral("0"));
 }
 
 // A level count beyond the file's lines takes pairs only while lines remain.
@@ -84,7 +108,37 @@ TEST_F(SeismicSheet, StatedPairsStopAtTheEndOfTheFile)
     EXPECT_EQ(scheda("E22"), QStringLiteral("1500"));
     EXPECT_EQ(scheda("E23"), QStringLiteral("1000"));
     EXPECT_EQ(scheda("F22"), QStringLiteral("3000"));
-    expectEmpty({"F23", "G22", "E24", "E25", "E48"});
+    expectEmpty({"F23", "G22", "E24", "E25"});
+}
+
+// The seismic sheet follows the workbook's first sheet, even when the quote sheet is not it.
+TEST_F(SeismicSheet, GoesRightAfterTheFirstSheet)
+{
+    sheet::Workbook quotation = office().create();
+    quotation.activeSheet().rename(QStringLiteral("Istruzioni"));
+    sheet::Workbook sample = office().openCopyOf(folder.file(QStringLiteral("SchedaScaff.xlsx")));
+    const sheet::Sheet quoteSheet = quotation.importSheet(
+        sample, QStringLiteral("Foglio1"), QStringLiteral("Istruzioni"), QStringLiteral("Foglio1"));
+    sample.close();
+    writeSeismicData({"2", "1", "B", "II", "1100", "650", "NOTE"});
+    racking::addSeismicSheet(office(), quotation, quoteSheet, *racking::readSeismicData());
+
+    EXPECT_EQ(quotation.sheetNames(), QStringList({QStringLiteral("Istruzioni"),
+                                                   QStringLiteral("Scheda"),
+                                                   QStringLiteral("Foglio1")}));
+    quotation.close();
+}
+
+// Seismic data that arrive while the quotation is being handed over are not this run's:
+// they stay for the next one.
+TEST_F(SeismicSheet, DataArrivingDuringTheRunAreKept)
+{
+    DelayedHandOver writing([&] { writeSeismicData({"2", "1"}); }, handOver(false));
+    racking::TavreloBuilder builder(testOffice(), writing);
+    generate(builder, {});
+
+    EXPECT_TRUE(dataFileExists(QStringLiteral("dscheda.txt")));
+    EXPECT_FALSE(dataFileExists(QStringLiteral("fppord.txt")));
 }
 
 // Seismic data whose template is missing, or whose E25 gives E48 out of range, stop the run
