@@ -18,7 +18,7 @@ void writeNumber(sheet::Workbook& quotation, const QStringList& cells, double nu
 
 } // namespace
 
-void runQuotation(const QuotationSteps& steps, const OfficeSource& office, HandOver& handOver)
+void runQuotation(QuotationSteps& steps, const OfficeSource& office, HandOver& handOver)
 {
     requireDataFiles(QStringList{steps.templateFile} + steps.inputs);
     steps.readInputs();

@@ -20,7 +20,8 @@ struct QuotationSteps {
     QStringList inputs;
     // Data files deleted once the quotation is in the user's hands.
     QStringList consumedFiles;
-    // Reads the builder's inputs (order files, price list) before the office is asked for.
+    // Reads the builder's inputs (order files, price list) before the office is asked for;
+    // an optional input it found and read joins consumedFiles here.
     std::function<void()> readInputs;
     // Work with the office that must succeed before a number is used; may be empty.
     std::function<void(sheet::Office&)> beforeNumber;
@@ -32,7 +33,7 @@ struct QuotationSteps {
 // raised in the template, the quotation filled in an untitled copy of it, handed to the user,
 // and only then the consumed files deleted. A failure before the number leaves everything
 // as it was; a later one closes the unfinished quotation and keeps the input files.
-void runQuotation(const QuotationSteps& steps, const OfficeSource& office, HandOver& handOver);
+void runQuotation(QuotationSteps& steps, const OfficeSource& office, HandOver& handOver);
 
 // A builder that takes that road, in the office it is given, to the user it is given.
 class QuotationBuilder : public QuoteBuilder {
@@ -43,7 +44,7 @@ public:
     }
 
 protected:
-    void run(const QuotationSteps& steps) { runQuotation(steps, office_, handOver_); }
+    void run(QuotationSteps& steps) { runQuotation(steps, office_, handOver_); }
 
 private:
     OfficeSource office_;
