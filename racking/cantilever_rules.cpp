@@ -107,6 +107,7 @@ void applyCantileverRules(CantileverState& state, FamilyList& list)
     const CurrentLine& line = list.line();
     setColumnState(state, line.codice, line.quantita);
     const QString prefix = line.codice.left(3);
+    state.endsOnAAA = prefix == QLatin1String("AAA");
     if (prefix == QLatin1String("POM")) {
         addOmegaAccessories(state, list);
     } else if (prefix == QLatin1String("COL")) {
