@@ -91,9 +91,8 @@ void addPlatformAccessories(FamilyList& list)
 {
     const CurrentLine line = list.line();
     // Without a first accessory (a code missing from the price list) the line stays as read.
-    if (line.article.cacc[1].isEmpty())
-        return;
-    placeFirstAccessory(list, line.quantita * line.lunghezza * line.article.nAcc[1] * 0.25);
+    if (!line.article.cacc[1].isEmpty())
+        placeFirstAccessory(list, line.quantita * line.lunghezza * line.article.nAcc[1] * 0.25);
     if (line.article.nAcc[2] == 0)
         return;
     const double pezzi2 = secondAccessoryPieces(line.quantita, line.lunghezza);
@@ -107,6 +106,7 @@ void applyCantileverRules(CantileverState& state, FamilyList& list)
     const CurrentLine& line = list.line();
     setColumnState(state, line.codice, line.quantita);
     const QString prefix = line.codice.left(3);
+    state.endsOnAAA = prefix == QLatin1String("AAA");
     if (prefix == QLatin1String("POM")) {
         addOmegaAccessories(state, list);
     } else if (prefix == QLatin1String("COL")) {

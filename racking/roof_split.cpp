@@ -39,15 +39,16 @@ bool isRoofPin(const QString& code)
     return code.startsWith(QLatin1String("SP2")) || code.startsWith(QLatin1String("SP3"));
 }
 
-// The roof's pins: up to the lowest BT row's quantity leaves the SP row for a copy of it.
+// The roof takes the lowest BT row's quantity of pins, on a copy of the SP row; what the SP
+// row keeps never goes below 0.
 Line splitPins(QList<PricedRow>& rows, double qtaBT)
 {
     const auto sp = firstWith(rows, isRoofPin);
     if (!sp)
         return std::nullopt;
     PricedRow copy = rows[*sp];
-    copy.row.quantity = std::min(qtaBT, rows[*sp].row.quantity);
-    rows[*sp].row.quantity -= copy.row.quantity;
+    copy.row.quantity = qtaBT;
+    rows[*sp].row.quantity = std::max(0.0, rows[*sp].row.quantity - qtaBT);
     return copy;
 }
 

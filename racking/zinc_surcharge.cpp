@@ -49,6 +49,7 @@ void addZincSurcharge(CantileverState& state, QList<quote::QuoteRow>& rows)
     zinc.code = QStringLiteral("ZINC");
     zinc.descr = QStringLiteral("Sovrapprezzo per zincatura a caldo");
     zinc.quantity = 1;
+    zinc.emptyMeasure = !state.endsOnAAA;
     zinc.price = base * state.aliquotaZinc;
     zinc.sortKey = kZincSortKey;
     rows.append(zinc);

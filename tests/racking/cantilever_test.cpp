@@ -114,7 +114,8 @@ TEST_F(CantileverList, AaaLinesBringTheZincSurcharge)
 
 // A PIA line becomes its grating by the metre (quantity x length x N1 / 4) and brings hooks:
 // one per three whole metres, plus one per piece when the length is not a multiple of 3.
-// A second line folds into the grating row.
+// A second line folds into the grating row. A PIA article without a grating stays as read
+// and still brings its hooks.
 TEST_F(CantileverList, PlatformLinesBecomeGratingAndHooks)
 {
     setPrices({
@@ -122,21 +123,25 @@ TEST_F(CantileverList, PlatformLinesBecomeGratingAndHooks)
         {QStringLiteral("GNC01"), 0.5, 2, {}},
         {QStringLiteral("PIA01"), 38, 3,
          {{QStringLiteral("GR9025"), 4}, {QStringLiteral("GNC01"), 1}}},
+        {QStringLiteral("PIA02"), 38, 3, {{QString(), 0}, {QStringLiteral("GNC01"), 1}}},
     });
     writeFamily(Family::Cantilever, {
         line("PIA01", 4000, "2"),  // 8 m of grating; hooks 8 \ 3 + 2 = 4
         line("PIA01", 2500, "1"),  // 2.5 m; hooks round(2.5) \ 3 + 1 = 1
+        line("PIA02", 3000, "1"),  // hooks 3 \ 3 = 1
     });
     run();
 
     expectRows(10, {
         {QStringLiteral("GR9025"), 1, QStringLiteral("10.5"), 399},
-        {QStringLiteral("GNC01"), 5, QStringLiteral(" "), 2.5},
+        {QStringLiteral("GNC01"), 6, QStringLiteral(" "), 3},
+        {QStringLiteral("PIA02"), 1, QStringLiteral("3"), 38},
     });
-    EXPECT_EQ(text(12, 1), QString());
+    EXPECT_EQ(text(13, 1), QString());
 }
 
-// The surcharge rate by tier of the galvanised base, at and just above each boundary.
+// The surcharge rate by tier of the galvanised base, at and just above each boundary. With
+// the AAA line first the ZINC row starts a row of its own and leaves its measure cell empty.
 class ZincTiers : public TavreloRun,
                   public ::testing::WithParamInterface<std::pair<double, double>> {};
 
@@ -144,10 +149,11 @@ TEST_P(ZincTiers, RateFollowsTheBase)
 {
     const auto [base, rate] = GetParam();
     setPrices({{QStringLiteral("BR01"), base, 1, {}}});
-    writeFamily(Family::Cantilever, {line("BR01", 0, "1"), line("AAAZINC", 0, "1")});
+    writeFamily(Family::Cantilever, {line("AAAZINC", 0, "1"), line("BR01", 0, "1")});
     run();
 
     EXPECT_EQ(text(11, 1), QStringLiteral("ZINC"));
+    EXPECT_TRUE(quoteSheet().cell(11, 4).isEmpty());
     EXPECT_NEAR(number(11, 5), base * rate, 1e-9);
 }
 

@@ -6,7 +6,7 @@ namespace {
 using racking::Family;
 
 // A cantilever-only list of 15 rows sorted before its lowest BT row (BTZN, 8 arms at 34)
-// and five or six rows from there on. Its SP20 row holds 40 pins.
+// and five or six rows from there on, with an SP20 row of pins (or 14 rows, without).
 class RoofSplit : public TavreloRun {
 protected:
     void SetUp() override
@@ -30,13 +30,13 @@ protected:
     static QString code(int i) { return QStringLiteral("LP%1").arg(i, 2, 10, QLatin1Char('0')); }
 
     // Galvanised: an AAA line, whose ZINC row ends the roof block; else a sixth roof row.
-    void writeRoofList(bool galvanised, bool pins)
+    void writeRoofList(bool galvanised, int pins)
     {
         QStringList lines;
         for (int i = 1; i <= 12; ++i)
             lines << orderLine(code(i), 0, QStringLiteral("1"));
-        if (pins)
-            lines << orderLine(QStringLiteral("SP20"), 0, QStringLiteral("40"));
+        if (pins > 0)
+            lines << orderLine(QStringLiteral("SP20"), 0, QString::number(pins));
         lines << orderLine(QStringLiteral("BTUP"), 0, QStringLiteral("1"))
               << orderLine(QStringLiteral("CB01"), 0, QStringLiteral("4"))
               << orderLine(QStringLiteral("BTZN"), 0, QStringLiteral("8"))
@@ -63,7 +63,7 @@ protected:
 // and its share of the zinc surcharge (8 x 34 x 0.37) are copied below it.
 TEST_F(RoofSplit, GalvanisedRoofTakesItsPinsAndZincShare)
 {
-    writeRoofList(true, true);
+    writeRoofList(true, 40);
     run();
 
     EXPECT_EQ(text(21, 1), QStringLiteral("LP12"));
@@ -97,11 +97,14 @@ TEST_F(RoofSplit, GalvanisedRoofTakesItsPinsAndZincShare)
     EXPECT_NEAR(number(49, 7), 1312.1, 1e-9);
 }
 
+// An SP row short of the roof's pins keeps none; the roof still takes 8.
 TEST_F(RoofSplit, PlainRoofHasNoZincCopy)
 {
-    writeRoofList(false, true);
+    writeRoofList(false, 5);
     run();
 
+    EXPECT_EQ(text(22, 1), QStringLiteral("SP20"));
+    EXPECT_DOUBLE_EQ(number(22, 3), 0);
     EXPECT_EQ(text(34, 1), QStringLiteral("LPR3"));
     EXPECT_EQ(text(35, 1), QStringLiteral("SP20"));
     EXPECT_DOUBLE_EQ(number(35, 3), 8);
@@ -115,7 +118,7 @@ TEST_F(RoofSplit, PlainRoofHasNoZincCopy)
 // Without an SP2/SP3 row the split ends all the same and copies no pins.
 TEST_F(RoofSplit, RoofWithoutPinsCopiesNone)
 {
-    writeRoofList(false, false);
+    writeRoofList(false, 0);
     run();
 
     EXPECT_EQ(text(25, 2), QStringLiteral("TOTALE CANTILEVER"));
