@@ -1,6 +1,5 @@
 #include "racking/drive_in_regrouping.h"
 
-#include "quote_sheet/document_total_box.h"
 #include "racking/list_writing.h"
 #include "racking/page_layout.h"
 
@@ -166,9 +165,7 @@ void writeDriveInRegrouping(RackingRun& run, const QList<PricedRow>& rows)
         total += run.sheet.cell(totalRow, quote::kColAmount).toNumber();
     }
     // The box holds the sum as it stands now, a number rather than a formula.
-    const int labelRow = pageRow(run, kBoxLabelPageRow);
-    quote::writeDocumentTotalBox(run.sheet, labelRow, total);
-    run.rigaTotale = labelRow + 1;
+    writeDocumentTotalBox(run, total);
 }
 
 } // namespace zuvo::racking

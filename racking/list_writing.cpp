@@ -1,10 +1,8 @@
 #include "racking/list_writing.h"
 
 #include "quote_sheet/article_list.h"
-#include "quote_sheet/document_total_box.h"
 #include "quote_sheet/pricing.h"
 #include "quote_sheet/section_total.h"
-#include "racking/page_layout.h"
 
 namespace zuvo::racking {
 
@@ -64,13 +62,6 @@ void writeTotalRow(sheet::Sheet& sheet, int row, const QString& label, const QSt
     quote::writeSectionTotal(sheet, row, label, sumR1C1);
     sheet.setNumberFormat(sheet::RangeAddress::cell(row, quote::kColAmount),
                           quote::kDocumentTotalFormat);
-}
-
-void writeDocumentTotalBox(RackingRun& run, const QString& sumR1C1)
-{
-    const int labelRow = pageRow(run, kBoxLabelPageRow);
-    quote::writeDocumentTotalBox(run.sheet, labelRow, sumR1C1);
-    run.rigaTotale = labelRow + 1;
 }
 
 } // namespace zuvo::racking

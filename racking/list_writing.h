@@ -1,6 +1,8 @@
 #pragma once
 
+#include "quote_sheet/document_total_box.h"
 #include "racking/family_pricing.h"
+#include "racking/page_layout.h"
 #include "racking/racking_run.h"
 
 #include <QList>
@@ -27,7 +29,14 @@ void writePricedRows(sheet::Sheet& sheet, const QList<int>& sheetRows,
 // A section total row: its label and the sum, bold, the sum in the document total's currency.
 void writeTotalRow(sheet::Sheet& sheet, int row, const QString& label, const QString& sumR1C1);
 
-// The document-total box at page rows 48 and 49; the conditions block goes below it.
-void writeDocumentTotalBox(RackingRun& run, const QString& sumR1C1);
+// The document-total box at page rows 48 and 49, holding an R1C1 sum or a fixed number; the
+// conditions block goes below it.
+template <typename Total>
+void writeDocumentTotalBox(RackingRun& run, const Total& total)
+{
+    const int labelRow = pageRow(run, kBoxLabelPageRow);
+    quote::writeDocumentTotalBox(run.sheet, labelRow, total);
+    run.rigaTotale = labelRow + 1;
+}
 
 } // namespace zuvo::racking

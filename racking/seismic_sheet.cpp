@@ -7,6 +7,7 @@
 #include "common/rounding.h"
 #include "common/text_lines.h"
 #include "quote_sheet/preflight.h"
+#include "quote_sheet/untitled_copy.h"
 
 #include <QFileInfo>
 
@@ -77,18 +78,11 @@ SeismicData parseSeismicLines(const QStringList& lines)
 
 sheet::Sheet importTemplateSheet(sheet::Office& office, sheet::Workbook& quotation)
 {
-    // Taken from an untitled copy, so the template is never locked nor written.
-    sheet::Workbook source = office.openCopyOf(dataFile(files::kSeismicTemplate));
-    try {
-        const QString firstSheet = quotation.sheetNames().first();
-        sheet::Sheet imported =
-            quotation.importSheet(source, kTemplateSheet, firstSheet, kSeismicSheet);
-        source.close();
-        return imported;
-    } catch (...) {
-        source.close();
-        throw;
-    }
+    return quote::withUntitledCopy(office, dataFile(files::kSeismicTemplate),
+                                   [&](sheet::Workbook& source) {
+        return quotation.importSheet(source, kTemplateSheet, quotation.sheetNames().first(),
+                                     kSeismicSheet);
+    });
 }
 
 void writeHeaderLinks(sheet::Sheet& seismic, const QString& quoteSheetName)
