@@ -14,9 +14,9 @@ Discount Discount::fromText(const QString& text)
     return {true, lenientNumber(text)};
 }
 
-QString amountFormula(bool hasMeasure, bool discounted)
+QString amountFormula(bool byMeasure, bool discounted)
 {
-    if (hasMeasure)
+    if (byMeasure)
         return discounted ? QStringLiteral("=RC3*RC4*RC5-RC3*RC4*RC5*RC6/100")
                           : QStringLiteral("=RC3*RC4*RC5");
     return discounted ? QStringLiteral("=RC3*RC5-RC3*RC5*RC6/100") : QStringLiteral("=RC3*RC5");

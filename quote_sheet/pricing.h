@@ -17,7 +17,7 @@ struct Discount {
 };
 
 // The R1C1 amount formula of a row: quantity x (measure x) price, less the discount.
-QString amountFormula(bool hasMeasure, bool discounted);
+QString amountFormula(bool byMeasure, bool discounted);
 
 // The cells of a priced quote row, columns A to G.
 sheet::CellRow quoteRowCells(const QuoteRow& row, const Discount& discount);

@@ -1,6 +1,7 @@
 #include "racking/family_pricing.h"
 
 #include "common/number_parse.h"
+#include "quote_sheet/pricing.h"
 
 #include <algorithm>
 
@@ -39,13 +40,13 @@ PricedRow priceRow(Family family, quote::QuoteRow row, double discount, double v
     if (hasCuttingCharge(family) && row.code.startsWith(QLatin1String("FM02516")))
         row.quantity *= 3;
     // Only a row with metres can be priced per metre or as the cutting charge.
-    QString formula = kPlainFormula;
+    QString formula = quote::amountFormula(/*byMeasure=*/false, /*discounted=*/true);
     if (row.hasMeasure() && isPerMetreCode(family, row.code)) {
-        formula = kPerMetreFormula;
+        formula = quote::amountFormula(/*byMeasure=*/true, /*discounted=*/true);
     } else if (row.hasMeasure() && hasCuttingCharge(family)
                && row.code == QLatin1String("SPTAGLIO")) {
         row.price = valoreF0801 * kCuttingRate;
-        formula = kCuttingFormula;
+        formula = quote::amountFormula(/*byMeasure=*/false, /*discounted=*/false);
     }
     return {row, discount, formula};
 }

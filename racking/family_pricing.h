@@ -15,11 +15,6 @@ struct PricedRow {
     QString amountFormula;
 };
 
-// The R1C1 amount formulas of racking rows.
-inline const QString kPlainFormula = QStringLiteral("=RC3*RC5-RC3*RC5*RC6/100");
-inline const QString kPerMetreFormula = QStringLiteral("=RC3*RC4*RC5-RC3*RC4*RC5*RC6/100");
-inline const QString kCuttingFormula = QStringLiteral("=RC3*RC5");
-
 // The pricing pass of a family list: every row gets the discount of the discount box and
 // its amount formula (per metre for the family's metre codes with a measure; the drive-in
 // and sat-drive cutting charge at 5 % of `valoreF0801`, undiscounted); drive-in and
