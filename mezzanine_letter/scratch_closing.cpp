@@ -56,7 +56,7 @@ void applyPageBreakRule(ScratchRun& run)
 QString transportTerm(const QString& trasporto)
 {
     if (trasporto == kNoTransport)
-        return QStringLiteral("Porto: ASSEGNATO");
+        return quote::kTransportAssigned;
     return QStringLiteral("Porto franco con addebito ") + trasporto;
 }
 
@@ -74,13 +74,13 @@ void computeCharges(ScratchRun& run)
 quote::ConditionTerms conditionTerms(const ScratchRun& run)
 {
     const bool charged = !run.request.montaggio.isEmpty();
-    const LetterValues& values = run.values;
+    const auto charge = [charged](double amount) {
+        return charged ? std::optional(wholeNumber(amount)) : std::nullopt;
+    };
     return quote::termsOfSale({
         .transport = transportTerm(run.request.trasporto),
-        .assembly = QStringLiteral("Posa in opera (a locali liberi): ")
-            + (charged ? wholeNumber(values.importoPosa) : QStringLiteral("ESCLUSA")),
-        .safety = QStringLiteral("Oneri per la sicurezza: ")
-            + (charged ? wholeNumber(values.importoOneri) : QStringLiteral("ESCLUSI")),
+        .assembly = quote::assemblyTerm(charge(run.values.importoPosa)),
+        .safety = quote::safetyTerm(charge(run.values.importoOneri)),
     });
 }
 

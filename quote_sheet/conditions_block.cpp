@@ -8,6 +8,16 @@ namespace zuvo::quote {
 using sheet::CellInput;
 using sheet::RangeAddress;
 
+QString assemblyTerm(const std::optional<QString>& charge)
+{
+    return QStringLiteral("Posa in opera (a locali liberi): ") + charge.value_or(QStringLiteral("ESCLUSA"));
+}
+
+QString safetyTerm(const std::optional<QString>& charge)
+{
+    return QStringLiteral("Oneri per la sicurezza: ") + charge.value_or(QStringLiteral("ESCLUSI"));
+}
+
 ConditionTerms termsOfSale(const TermChoices& choices)
 {
     const QString delivery = QStringLiteral("Data consegna prevista: 40 GG. D.R.O")

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace zuvo::quote {
 
@@ -14,12 +15,19 @@ struct ConditionTerm {
 };
 using ConditionTerms = std::array<ConditionTerm, 5>;
 
+// The transport term when the customer pays the carrier.
+inline const QString kTransportAssigned = QStringLiteral("Porto: ASSEGNATO");
+
+// The assembly and the safety term: the charge when there is one, else excluded.
+QString assemblyTerm(const std::optional<QString>& charge = std::nullopt);
+QString safetyTerm(const std::optional<QString>& charge = std::nullopt);
+
 // The terms of sale that differ between the programs; the rest are the same in all three.
 struct TermChoices {
     QString price = QStringLiteral("Prezzo: LISTINO");
-    QString transport = QStringLiteral("Porto: ASSEGNATO");
-    QString assembly = QStringLiteral("Posa in opera (a locali liberi): ESCLUSA");
-    QString safety = QStringLiteral("Oneri per la sicurezza: ESCLUSI");
+    QString transport = kTransportAssigned;
+    QString assembly = assemblyTerm();
+    QString safety = safetyTerm();
     // The cost sheet's delivery term ends "D.R.O." with a full stop, the racking quote's and
     // the letter's "D.R.O" without one: each as the office has always printed it.
     bool deliveryFullStop = false;
