@@ -1,7 +1,5 @@
 #include "tests/mezzanine_costs/rules_fixture.h"
 
-#include "mezzanine_costs/line_dispatch.h"
-
 namespace zuvo::test {
 
 void RulesTest::price(const QString& code, const QString& descr, double prList,
@@ -23,19 +21,9 @@ void RulesTest::price(const QString& code, const QString& descr, double prList,
 void RulesTest::read(const QString& code, const QString& field, double quantity,
                      const mezzanine::CodeRules& rules)
 {
-    const db::PriceList priceList(records_);
     const quote::OrderLine line = *quote::parseOrderLine(code.leftJustified(10) + field + QLatin1Char(' ')
                                                          + QString::number(quantity));
-    const quote::Article article = quote::lookupArticle(priceList, line.codice);
-    quote::QuoteRow own;
-    own.code = line.codice;
-    own.descr = article.descr;
-    own.quantity = line.quantita;
-    own.measure = line.misura;
-    own.price = article.prList;
-    list.append(own);
-    mezzanine::LineState state{list, priceList, line, article, sismico, areaTot, suffissoXX, descScala};
-    mezzanine::applyCodeRule(state, rules);
+    mezzanine::readArticles(reading, db::PriceList(records_), {line}, rules);
 }
 
 QStringList RulesTest::codes() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mezzanine_costs/line_state.h"
+#include "mezzanine_costs/article_reader.h"
 
 #include <QList>
 #include <QString>
@@ -17,8 +17,8 @@ protected:
     // Adds a price-list record: code, description, list price and (code, count) accessories.
     void price(const QString& code, const QString& descr, double prList,
                std::initializer_list<std::pair<QString, int>> accessories = {});
-    // Reads one order line (code, eight-character measure field, quantity) as the reading loop
-    // does: lookup, quote row, code rule.
+    // Reads one order line (code, eight-character measure field, quantity) through the
+    // product's reading loop: lookup, quote row, code rule.
     void read(const QString& code, const QString& field, double quantity,
               const mezzanine::CodeRules& rules = mezzanine::kMordiskRules);
 
@@ -26,11 +26,13 @@ protected:
     // The codes of the list, top to bottom.
     QStringList codes() const;
 
-    quote::ArticleList list{10};
-    int sismico = 0;
-    std::optional<double> areaTot;
-    std::optional<int> suffissoXX;
-    QString descScala;
+    // What the reading loop leaves, under the names of the run's settings.
+    mezzanine::ArticleReading reading;
+    quote::ArticleList& list = reading.list;
+    int& sismico = reading.sismico;
+    std::optional<double>& areaTot = reading.areaTot;
+    std::optional<int>& suffissoXX = reading.suffissoXX;
+    QString& descScala = reading.descScala;
 
 private:
     QList<db::PriceRecord> records_;
