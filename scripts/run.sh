@@ -7,6 +7,14 @@ program=${1:-mordisk}
 build=${ZUVO_BUILD_DIR:-$root/build}
 export ZUVO_DATA=${ZUVO_DATA:-$HOME/ZuvoData}
 
+case "$program" in
+  mordisk|tavrelo|pellanor) ;;
+  *)
+    echo "Programma sconosciuto: '$program'. I programmi sono: mordisk, tavrelo, pellanor." >&2
+    exit 2
+    ;;
+esac
+
 bash "$root/scripts/install-deps.sh" desktop
 bash "$root/scripts/build.sh"
 if [ ! -e "$ZUVO_DATA" ]; then
