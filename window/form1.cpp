@@ -171,7 +171,7 @@ void Form1::Command1_Click()
         reportFailure(*failure);
         return;
     }
-    finishRun();
+    endProgram();
 }
 
 // The window's historic fields as the builder's request.
@@ -201,7 +201,7 @@ std::optional<QString> Form1::GeneraPreventivo()
 }
 
 // One start makes one quotation: after the hand-over the database closes and the program ends.
-void Form1::finishRun()
+void Form1::endProgram()
 {
     conn->close();
     conn.reset();

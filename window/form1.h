@@ -91,7 +91,7 @@ private:
     void showCustomer(const QString& nome);
     quote::QuoteRequest request() const;
     std::optional<QString> GeneraPreventivo();
-    void finishRun();
+    void endProgram();
     void reportFailure(const QString& message);
     void showStatus(const QString& text);
 
