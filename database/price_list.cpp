@@ -38,8 +38,8 @@ QString secondNumberColumn(PriceTable table)
     return table == PriceTable::Listino ? QStringLiteral("PrList") : QStringLiteral("Peso");
 }
 
-// Reads N1..N6; a count out of range is kept as the record's problem, not thrown, so one
-// bad record does not block the quotations that never use it.
+// Reads N1..N6; a count out of range is kept as that count's problem, not thrown, so one
+// bad count does not block the quotations that never use it.
 void readCounts(const QSqlQuery& query, PriceTable table, PriceRecord& record)
 {
     for (int i = 0; i < 6; ++i) {
@@ -47,11 +47,10 @@ void readCounts(const QSqlQuery& query, PriceTable table, PriceRecord& record)
         try {
             record.n[i] = toInt16HalfEven(value.toDouble());
         } catch (const Failure&) {
-            record.countProblem = QStringLiteral("Nella tabella %1 il codice \"%2\" ha N%3 = %4, fuori "
-                                                 "dall'intervallo -32768..32767.")
-                                      .arg(tableName(table), record.codice, QString::number(i + 1),
-                                           value.toString());
-            return;
+            record.countProblems[i] = QStringLiteral("Nella tabella %1 il codice \"%2\" ha N%3 = %4, "
+                                                     "fuori dall'intervallo -32768..32767.")
+                                          .arg(tableName(table), record.codice,
+                                               QString::number(i + 1), value.toString());
         }
     }
 }

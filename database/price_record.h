@@ -15,10 +15,20 @@ struct PriceRecord {
     double prList = 0;
     double peso = 0;
     std::array<QString, 6> cacc;         // Cacc1 .. Cacc6
-    std::array<std::int16_t, 6> n{};     // N1 .. N6, rounded half to even
-    // Why the counts cannot be used (one is out of the 16-bit range); empty when they can.
-    // Such a record stops only a quotation that uses it.
-    QString countProblem;
+    std::array<std::int16_t, 6> n{};     // N1 .. N6, rounded half to even; 0 where unusable
+    // Why each count cannot be used (out of the 16-bit range); empty where it can. A count
+    // stops only a quotation that uses it.
+    std::array<QString, 6> countProblems;
+
+    // The first of the record's count problems; empty when every count can be used.
+    QString firstCountProblem() const
+    {
+        for (const QString& problem : countProblems) {
+            if (!problem.isEmpty())
+                return problem;
+        }
+        return {};
+    }
 };
 
 } // namespace zuvo::db

@@ -12,8 +12,8 @@ Article lookupArticle(const db::PriceList& priceList, const QString& code)
         article.descr = kCodiceNonTrovato;
         return article;
     }
-    if (!record->countProblem.isEmpty())
-        throw Failure(record->countProblem);
+    if (const QString problem = record->firstCountProblem(); !problem.isEmpty())
+        throw Failure(problem);
     article.found = true;
     article.descr = record->descrizione;
     article.prezzo = record->prezzo;
@@ -29,12 +29,25 @@ void requireUsableRecords(const db::PriceList& priceList, const QList<OrderLine>
 {
     for (const OrderLine& order : orders) {
         const auto record = priceList.find(order.codice);
-        if (record && !record->countProblem.isEmpty()) {
-            throw Failure(record->countProblem
+        if (!record)
+            continue;
+        if (const QString problem = record->firstCountProblem(); !problem.isEmpty()) {
+            throw Failure(problem
                           + QStringLiteral(" Correggere il listino: nessun preventivo è stato "
                                            "generato e nessun file è stato consumato."));
         }
     }
+}
+
+std::int16_t sortKeyOf(const db::PriceRecord& record)
+{
+    const QString& problem = record.countProblems[5];
+    if (!problem.isEmpty()) {
+        throw Failure(problem
+                      + QStringLiteral(" Correggere il listino: il preventivo non è stato "
+                                       "completato e nessun file è stato consumato."));
+    }
+    return record.n[5];
 }
 
 Accessory lookupAccessory(const db::PriceList& priceList, const QString& code)

@@ -33,6 +33,10 @@ Article lookupArticle(const db::PriceList& priceList, const QString& code);
 // throws zuvo::Failure naming the first that cannot.
 void requireUsableRecords(const db::PriceList& priceList, const QList<OrderLine>& orders);
 
+// The sort key a row added by a rule takes from its code's record: the sixth count alone.
+// Throws zuvo::Failure naming the code when that count cannot be used.
+std::int16_t sortKeyOf(const db::PriceRecord& record);
+
 // Looks up an accessory code: description and prices only.
 struct Accessory {
     QString descr;

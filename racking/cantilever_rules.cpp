@@ -33,6 +33,13 @@ void addRounded(FamilyList& list, const QString& code, double amount)
     list.addToRow(code, [amount](double current) { return roundHalfEven(current + amount); });
 }
 
+// Accessories by the line's metres: the count times the quantity, then times the length.
+// The order matters: another one can land a hair off an exact half and round the other way.
+double byLineMetres(int count, const CurrentLine& line)
+{
+    return count * line.quantita * line.lunghezza;
+}
+
 // The first accessory of an omega profile goes with the columns and their arms, the others
 // with the profile's own metres.
 void addOmegaAccessories(const CantileverState& state, FamilyList& list)
@@ -42,7 +49,7 @@ void addOmegaAccessories(const CantileverState& state, FamilyList& list)
     for (int i = 1; counts[i] != 0; ++i) {
         const double amount = i == 1
             ? double(counts[1]) * state.latiColonna * state.fattoreBracci * state.qtaColonne
-            : counts[i] * line.quantita * line.lunghezza;
+            : byLineMetres(counts[i], line);
         addRounded(list, line.article.cacc[i], amount);
     }
 }
@@ -51,9 +58,9 @@ void addOmegaAccessories(const CantileverState& state, FamilyList& list)
 void mergeWithAccessories(FamilyList& list, const QString& target)
 {
     list.mergeMetreRun(target);
-    const double metres = list.line().quantita * list.line().lunghezza;
-    list.expandAccessories([metres](double current, int count) {
-        return roundHalfEven(current + count * metres);
+    const CurrentLine& line = list.line();
+    list.expandAccessories([&line](double current, int count) {
+        return roundHalfEven(current + byLineMetres(count, line));
     });
 }
 

@@ -2,8 +2,8 @@
 
 #include "racking/list_writing.h"
 #include "racking/page_layout.h"
+#include "racking/row_split.h"
 
-#include <algorithm>
 #include <array>
 
 namespace zuvo::racking {
@@ -42,16 +42,6 @@ struct Shares {
         }
     }
 };
-
-// A copy of the base row with the share goes to the accessories; the base row keeps the
-// rest, never less than nothing.
-void splitOff(PricedRow& baseRow, double share, QList<PricedRow>& accessories)
-{
-    PricedRow copy = baseRow;
-    copy.row.quantity = share;
-    accessories.append(copy);
-    baseRow.row.quantity = std::max(0.0, baseRow.row.quantity - share);
-}
 
 // The regrouped list line by line as it stands on the sheet: each section, an empty row and
 // its total, with an empty row between the sections.
@@ -138,9 +128,9 @@ DriveInSections regroup(const QList<PricedRow>& rows)
     for (PricedRow priced : moved.base) {
         const QString& code = priced.row.code;
         if (code == QLatin1String("FM018014") && shares.fm018014 != 0) {
-            splitOff(priced, shares.fm018014, sections.accessories);
+            sections.accessories.append(splitOff(priced, shares.fm018014));
         } else if (code == QLatin1String("F1020045") && shares.f1020045 != 0) {
-            splitOff(priced, shares.f1020045, sections.accessories);
+            sections.accessories.append(splitOff(priced, shares.f1020045));
         } else if (code == QLatin1String("F0284039") && shares.f0284039 != 0) {
             sections.accessories.append(priced);
             continue;

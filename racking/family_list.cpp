@@ -48,7 +48,7 @@ QuoteRow FamilyList::lookedUpRow(const QString& code, double quantity)
     if (const auto record = priceList_.find(code)) {
         row.descr = record->descrizione;
         row.price = record->prezzo;
-        sortKey_ = record->n[5];
+        sortKey_ = quote::sortKeyOf(*record);
     } else {
         row.descr = quote::kCodiceNonTrovato;
     }

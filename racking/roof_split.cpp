@@ -3,8 +3,8 @@
 #include "racking/family_closing.h"
 #include "racking/list_writing.h"
 #include "racking/page_layout.h"
+#include "racking/row_split.h"
 
-#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -39,17 +39,13 @@ bool isRoofPin(const QString& code)
     return code.startsWith(QLatin1String("SP2")) || code.startsWith(QLatin1String("SP3"));
 }
 
-// The roof takes the lowest BT row's quantity of pins, on a copy of the SP row; what the SP
-// row keeps never goes below 0.
+// The roof takes the lowest BT row's quantity of pins from the SP row, on a copy of it.
 Line splitPins(QList<PricedRow>& rows, double qtaBT)
 {
     const auto sp = firstWith(rows, isRoofPin);
     if (!sp)
         return std::nullopt;
-    PricedRow copy = rows[*sp];
-    copy.row.quantity = qtaBT;
-    rows[*sp].row.quantity = std::max(0.0, rows[*sp].row.quantity - qtaBT);
-    return copy;
+    return splitOff(rows[*sp], qtaBT);
 }
 
 // The BT row's share of the zinc surcharge moves from the ZINC row to a copy of it.

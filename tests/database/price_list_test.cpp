@@ -88,18 +88,22 @@ INSERT INTO Listino (Codice, N1, N2, N3, N4) VALUES ('C', 2.5, 3.5, -2.5, 32767)
     EXPECT_EQ(record->n[3], 32767);
 }
 
-TEST(PriceListLookup, CountOutOfRangeIsKeptWithTheRecordNamingTheCode)
+TEST(PriceListLookup, CountOutOfRangeIsKeptWithThatCountNamingTheCode)
 {
     const DatabaseFile file(R"(
-INSERT INTO ListinoScaff (Codice, N3) VALUES ('GRANDE', 40000);
+INSERT INTO ListinoScaff (Codice, N3, N6) VALUES ('GRANDE', 40000, 7);
 INSERT INTO ListinoScaff (Codice, N3) VALUES ('PICCOLO', 4);
 )");
     const PriceList list = Database::open(file.path()).priceList(PriceTable::ListinoScaff);
     const std::optional<PriceRecord> bad = list.find("GRANDE");
     ASSERT_TRUE(bad.has_value());
-    EXPECT_TRUE(bad->countProblem.contains("\"GRANDE\"")) << bad->countProblem.toStdString();
-    EXPECT_TRUE(bad->countProblem.contains("N3")) << bad->countProblem.toStdString();
-    EXPECT_TRUE(list.find("PICCOLO")->countProblem.isEmpty());
+    const QString& problem = bad->countProblems[2];
+    EXPECT_TRUE(problem.contains("\"GRANDE\"")) << problem.toStdString();
+    EXPECT_TRUE(problem.contains("N3")) << problem.toStdString();
+    EXPECT_EQ(bad->firstCountProblem(), problem);
+    EXPECT_TRUE(bad->countProblems[5].isEmpty());
+    EXPECT_EQ(bad->n[5], 7);
+    EXPECT_TRUE(list.find("PICCOLO")->firstCountProblem().isEmpty());
 }
 
 } // namespace

@@ -75,6 +75,22 @@ TEST_F(CantileverList, ColumnAndPanelLinesRunByTheMetre)
     EXPECT_DOUBLE_EQ(number(49, 7), 167);
 }
 
+// 3 per metre of 25 columns of 0.58 m: 3 x 25 = 75, x 0.58 = 43.5, rounded to 44.
+TEST_F(CantileverList, ColumnAccessoriesGoByCountTimesQuantityThenLength)
+{
+    setPrices({
+        {QStringLiteral("COLMTT"), 10, 1, {{QStringLiteral("VIT"), 3}}},
+        {QStringLiteral("VIT"), 1, 2, {}},
+    });
+    writeFamily(Family::Cantilever, {line("COLMTT", 580, "25")});
+    run();
+
+    expectRows(10, {
+        {QStringLiteral("COLMTT"), 1, QStringLiteral("14.5"), 145},
+        {QStringLiteral("VIT"), 44, QStringLiteral(" "), 44},
+    });
+}
+
 // AAA lines, in the middle and last, leave no row; the list then takes the ZINC row,
 // charging 37 % of the galvanised rows (B, CB, CM, TF, PAC) and discounted like any other.
 TEST_F(CantileverList, AaaLinesBringTheZincSurcharge)

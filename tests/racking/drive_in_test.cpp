@@ -129,8 +129,30 @@ TEST_F(DriveInList, RegroupingWithNothingToMoveLeavesTheAccessoriesEmpty)
     EXPECT_DOUBLE_EQ(number(49, 7), 31);
 }
 
-// A regrouped list longer than its page continues on the next page block, the box below it;
-// a base row smaller than the share split off it keeps 0.
+// Two FM0284 pieces call for 6 of F1020045 where only 4 are quoted: the base row gives its 4
+// and keeps 0, and the regrouped quotation totals what the list totals.
+TEST_F(DriveInList, ASplitNeverQuotesMorePiecesThanTheBaseRowHad)
+{
+    writeFamily(Family::DriveIn, {
+        orderLine(QStringLiteral("DA01"), 0, QStringLiteral("1")),
+        orderLine(QStringLiteral("FM028410"), 0, QStringLiteral("2")),
+        orderLine(QStringLiteral("F1020045"), 0, QStringLiteral("4")),
+    });
+    run();
+
+    expectRows(10, {
+        {QStringLiteral("DA01"), 1, QStringLiteral(" "), 1},
+        {QStringLiteral("F1020045"), 0, QStringLiteral(" "), 0},
+    });
+    expectRows(15, {
+        {QStringLiteral("FM028410"), 2, QStringLiteral(" "), 8},
+        {QStringLiteral("F1020045"), 4, QStringLiteral(" "), 24},
+    });
+    EXPECT_EQ(text(18, 2), QStringLiteral("TOTALE ACCESSORI"));
+    EXPECT_DOUBLE_EQ(number(49, 7), 1 + 8 + 24);
+}
+
+// A regrouped list longer than its page continues on the next page block, the box below it.
 TEST_F(DriveInList, LongRegroupingContinuesOnTheNextPage)
 {
     QList<TestPrice> prices;
@@ -162,11 +184,11 @@ TEST_F(DriveInList, LongRegroupingContinuesOnTheNextPage)
     expectRows(73, {
         {QStringLiteral("FM024197"), 1, QStringLiteral("1"), 20},
         {QStringLiteral("F0802022"), 1, QStringLiteral(" "), 2},
-        {QStringLiteral("FM018014"), 2, QStringLiteral(" "), 6},
+        {QStringLiteral("FM018014"), 1, QStringLiteral(" "), 3},
     });
     EXPECT_EQ(text(77, 2), QStringLiteral("TOTALE ACCESSORI"));
     EXPECT_EQ(text(104, 7), QStringLiteral("TOTALE DOCUMENTO"));
-    EXPECT_DOUBLE_EQ(number(105, 7), 36 + 20 + 2 + 6);
+    EXPECT_DOUBLE_EQ(number(105, 7), 36 + 20 + 2 + 3);
     EXPECT_EQ(text(107, 1), QStringLiteral("Condizioni:"));
 }
 

@@ -138,5 +138,38 @@ TEST_F(PricingPass, DiscountTextStopsAtTheComma)
     EXPECT_NEAR(number(10, 7), 8.8, 1e-9);
 }
 
+// A new accessory row sorts by its record's sixth count, whatever another count of that
+// record holds; a sixth count out of range stops the run naming the code.
+TEST_F(PalletList, AnAccessoryRowSortsByItsSixthCountAlone)
+{
+    const QList<QPair<QString, int>> thirdCountTooLarge = {{QString(), 0}, {QString(), 0}, {QString(), 40000}};
+    setPrices({
+        {QStringLiteral("MONT02"), 10, 10, {{QStringLiteral("ACCX"), 1}}},
+        {QStringLiteral("F0802099"), 9, 20, {}},
+        {QStringLiteral("ACCX"), 1, 30, thirdCountTooLarge},
+    });
+    const QStringList lines = {orderLine(QStringLiteral("MONT02"), 0, QStringLiteral("2")),
+                               orderLine(QStringLiteral("F0802099"), 0, QStringLiteral("1"))};
+    writeFamily(Family::Pallet, lines);
+    run();
+
+    expectRows(10, {
+        {QStringLiteral("MONT02"), 2, QStringLiteral(" "), 20},
+        {QStringLiteral("F0802099"), 1, QStringLiteral(" "), 9},
+        {QStringLiteral("ACCX"), 2, QStringLiteral(" "), 2},
+    });
+    EXPECT_DOUBLE_EQ(number(12, 8), 30);
+
+    setPrices({
+        {QStringLiteral("MONT02"), 10, 10, {{QStringLiteral("ACCX"), 1}}},
+        {QStringLiteral("ACCX"), 1, 40000, {}},
+    });
+    writeFamily(Family::Pallet, lines);
+    const QString failure = runExpectingFailure();
+    EXPECT_TRUE(failure.contains(QStringLiteral("\"ACCX\""))) << failure.toStdString();
+    EXPECT_TRUE(failure.contains(QStringLiteral("N6"))) << failure.toStdString();
+    EXPECT_TRUE(dataFileExists(QStringLiteral("fppord.txt")));
+}
+
 } // namespace
 } // namespace zuvo::test
