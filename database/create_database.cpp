@@ -1,6 +1,7 @@
 #include "database/database.h"
 
 #include "common/failure.h"
+#include "common/replace_file.h"
 #include "database/sql_access.h"
 
 #include <QFile>
@@ -76,7 +77,8 @@ void buildDatabase(const QString& filePath, const QStringList& sqlFiles)
 
 void createDatabase(const QString& filePath, const QStringList& sqlFiles)
 {
-    // Built aside and moved into place, so a failing script never leaves half a database.
+    // Built aside and moved over the old file in one step, so a failing script never leaves
+    // half a database and the old one stays until the new one is complete.
     const QString partial = filePath + QStringLiteral(".part");
     QFile::remove(partial);
     try {
@@ -85,10 +87,7 @@ void createDatabase(const QString& filePath, const QStringList& sqlFiles)
         QFile::remove(partial);
         throw;
     }
-    if (QFile::exists(filePath) && !QFile::remove(filePath))
-        throw Failure(QStringLiteral("Impossibile sostituire il file \"%1\".").arg(filePath));
-    if (!QFile::rename(partial, filePath))
-        throw Failure(QStringLiteral("Impossibile creare il file \"%1\".").arg(filePath));
+    replaceFile(partial, filePath);
 }
 
 } // namespace zuvo::db

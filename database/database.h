@@ -48,7 +48,8 @@ private:
 };
 
 // Creates a database file from SQL scripts (statements separated by ";" at a line end);
-// used to build the sample data folder. Throws zuvo::Failure.
+// used to build the sample data folder. An existing file is replaced in one step once the
+// new one is complete, and kept when a script fails. Throws zuvo::Failure.
 void createDatabase(const QString& filePath, const QStringList& sqlFiles);
 
 } // namespace zuvo::db

@@ -18,8 +18,9 @@ TechnicalData readTechnicalData(const QString& path)
 {
     const QStringList lines = readTextLines(path);
     TechnicalData datiTecnici{};
-    const qsizetype stored = std::min<qsizetype>(lines.size(), datiTecnici.size());
-    for (qsizetype slot = 0; slot < stored; ++slot) {
+    // Lines beyond the printed values are not checked: what they hold never reaches the letter.
+    const qsizetype printed = std::min<qsizetype>(lines.size(), datiTecnici.size());
+    for (qsizetype slot = 0; slot < printed; ++slot) {
         const double value = lenientNumber(QStringView(lines[slot]).right(kValueLength));
         try {
             datiTecnici[slot] = toInt16HalfEven(value);

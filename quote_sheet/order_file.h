@@ -17,11 +17,13 @@ struct OrderLine {
 };
 
 // Splits one line into its fields. An empty line is no article (nothing); a line without a
-// blank is all code; a line shorter than 19 characters has quantity 0.
+// blank is all code; a line shorter than 19 characters has quantity 0. Throws zuvo::Failure
+// for a measure or quantity that is infinite or more than its field's digits can hold.
 std::optional<OrderLine> parseOrderLine(const QString& line);
 
 // Reads an order-code file: the two header lines are dropped, empty lines skipped.
-// Throws zuvo::Failure when the file cannot be read.
+// Throws zuvo::Failure when the file cannot be read or a line is refused, naming the file
+// and the line.
 QList<OrderLine> readOrderFile(const QString& path);
 
 } // namespace zuvo::quote

@@ -1,13 +1,13 @@
 #include "quote_sheet/quote_number.h"
 
 #include "common/failure.h"
+#include "common/replace_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <cmath>
-#include <cstdio>
 
 namespace zuvo::quote {
 
@@ -21,28 +21,16 @@ double nextNumber(const sheet::Cell& current, const QString& cell, const QString
         return 1;
     if (current.isNumber())
         return current.number + 1;
+    // Only a truly empty cell counts as 0: blanks are a text that numbers nothing, and "inf"
+    // and "nan" read as numbers but number nothing either.
     bool isNumber = false;
     const double value = current.text.trimmed().toDouble(&isNumber);
-    if (current.text.trimmed().isEmpty())
-        return 1;
-    // "inf" and "nan" read as numbers but number nothing.
     if (!isNumber || !std::isfinite(value)) {
         throw Failure(QStringLiteral("La cella %1 del modello \"%2\" contiene \"%3\", che non è "
                                      "un numero: correggere il numero progressivo nel modello.")
                           .arg(cell, fileName, current.text));
     }
     return value + 1;
-}
-
-// Moves the new file over the template in one step, so a crash never leaves half a file.
-void replaceFile(const QString& newFile, const QString& target)
-{
-    if (std::rename(QFile::encodeName(newFile).constData(), QFile::encodeName(target).constData())
-        != 0) {
-        QFile::remove(newFile);
-        throw Failure(QStringLiteral("Impossibile aggiornare il modello \"%1\".")
-                          .arg(QFileInfo(target).fileName()));
-    }
 }
 
 } // namespace
@@ -52,6 +40,10 @@ double raiseRunningNumber(sheet::Office& office, const QString& templatePath,
 {
     const QFileInfo info(templatePath);
     QLockFile lock(templatePath + QStringLiteral(".lock"));
+    // The lock is held while the office opens and saves the template, which can stall: Qt's
+    // default would break a lock older than 30 s even while its owner lives. Only a lock
+    // whose owner is gone is broken.
+    lock.setStaleLockTime(0);
     if (!lock.tryLock(kLockWaitMs)) {
         throw Failure(QStringLiteral("Il numero progressivo di \"%1\" è in uso da un altro "
                                      "programma: riprovare tra qualche istante.")

@@ -12,6 +12,7 @@ void renameGate(FamilyList& list)
     if (!gate || line.lunghezza == 0)
         return;
     // The metres have two decimals: 0.29 m is 29 cm, though 0.29 x 100 falls just short.
+    // The order reader keeps the measure within its eight digits, so the centimetres fit.
     const auto centimetres = qint64(roundHalfEven(line.lunghezza * 100));
     quote::QuoteRow& row = list.currentRow();
     row.code = QStringLiteral("F02818XX");

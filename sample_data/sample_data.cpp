@@ -47,27 +47,13 @@ void copyFiles(const QString& sourceDir, const QStringList& names, const QDir& t
         copyFile(QDir(sourceDir).filePath(name), target.filePath(name));
 }
 
-// Builds the database under a temporary name and renames it at the end, so that a failure
-// never leaves a half-built "dbzuvo.sqlite" behind.
 void buildDatabase(const QDir& target)
 {
-    const QString finalPath = target.filePath(databaseName);
-    const QString partialPath = finalPath + QStringLiteral(".part");
-    QFile::remove(partialPath);
+    const QString path = target.filePath(databaseName);
     const QDir sqlDir(QStringLiteral(ZUVO_SAMPLE_SQL_DIR));
-    try {
-        db::createDatabase(partialPath, {sqlDir.filePath(QStringLiteral("schema.sql")),
-                                         sqlDir.filePath(QStringLiteral("rows.sql"))});
-    } catch (...) {
-        QFile::remove(partialPath);
-        throw;
-    }
-    if (!QFile::rename(partialPath, finalPath)) {
-        QFile::remove(partialPath);
-        throw Failure(QStringLiteral("Impossibile creare il database %1.")
-                          .arg(QDir::toNativeSeparators(finalPath)));
-    }
-    QFile::setPermissions(finalPath, filePermissions);
+    db::createDatabase(path, {sqlDir.filePath(QStringLiteral("schema.sql")),
+                              sqlDir.filePath(QStringLiteral("rows.sql"))});
+    QFile::setPermissions(path, filePermissions);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "tests/mezzanine_costs/mordisk_fixture.h"
 #include "tests/support/office_environment.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QLockFile>
 
 namespace zuvo::test {
 namespace {
@@ -19,6 +21,26 @@ const QStringList kTestPrices = {
     QStringLiteral("INSERT INTO Listino (Codice, Descrizione, Prezzo, PrList, N1) VALUES "
                    "('A02', 'ARTICOLO MAIUSCOLO', 1, 2, 0)"),
 };
+
+// Leaves the lock file of the running number as this live process holds it, written by Qt
+// and last touched a minute ago: older than Qt's default stale time, but not abandoned.
+void leaveOldLockOfThisProcess(const QString& path)
+{
+    QByteArray contents;
+    {
+        QLockFile lock(path);
+        ASSERT_TRUE(lock.tryLock());
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        contents = written.readAll();
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    file.flush();
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                 QFileDevice::FileModificationTime));
+}
 
 class MordiskBasics : public MordiskRun {
 protected:
@@ -159,6 +181,30 @@ TEST_F(MordiskBasics, MissingInputStopsBeforeTheNumberIsRaised)
     QFile::rename(folder.file(QStringLiteral("SchedaScaff.xlsx")),
                   folder.file(QStringLiteral("altro.xlsx")));
     EXPECT_TRUE(runExpectingFailure(request()).contains(QStringLiteral("SchedaScaff.xlsx")));
+    EXPECT_TRUE(dataFileExists(QStringLiteral("codord.txt")));
+}
+
+TEST_F(MordiskBasics, MeasureOrQuantityBeyondItsFieldStopsBeforeTheNumberIsRaised)
+{
+    setTemplateNumber(7);
+    for (const QString& broken : {QStringLiteral("ZT100     1E300    1"),
+                                  QStringLiteral("ZT350      00000000 1E999")}) {
+        writeOrders({QStringLiteral("ZT350      00000000 1"), broken});
+        const QString refusal = runExpectingFailure(request());
+        EXPECT_TRUE(refusal.contains(QStringLiteral("\"codord.txt\", riga 4")))
+            << refusal.toStdString();
+        EXPECT_EQ(templateNumber(), 7);
+        EXPECT_TRUE(dataFileExists(QStringLiteral("codord.txt")));
+    }
+}
+
+TEST_F(MordiskBasics, ANumberLockHeldForOverHalfAMinuteIsNotTaken)
+{
+    setTemplateNumber(7);
+    writeOrders({QStringLiteral("ZT350      00000000 1")});
+    leaveOldLockOfThisProcess(folder.file(QStringLiteral("SchedaScaff.xlsx.lock")));
+    EXPECT_TRUE(runExpectingFailure(request()).contains(QStringLiteral("in uso")));
+    EXPECT_EQ(templateNumber(), 7);
     EXPECT_TRUE(dataFileExists(QStringLiteral("codord.txt")));
 }
 

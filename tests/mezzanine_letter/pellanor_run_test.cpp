@@ -113,8 +113,9 @@ TEST_F(PellanorRun, EveryMissingInputIsRefusedBeforeTheNumber)
 
 TEST_F(PellanorRun, BadLetterNumberOrTechnicalValueIsRefused)
 {
-    // "nan" reads as a number to a parser, but numbers no letter.
-    for (const QString& text : {QStringLiteral("N/D"), QStringLiteral("nan")}) {
+    // "nan" reads as a number to a parser, but numbers no letter; blanks are no empty cell.
+    for (const QString& text :
+         {QStringLiteral("N/D"), QStringLiteral("nan"), QStringLiteral(" ")}) {
         setTemplateB9(text);
         EXPECT_TRUE(refusal().contains(QStringLiteral("B9"))) << text.toStdString();
         expectNothingConsumed(text);

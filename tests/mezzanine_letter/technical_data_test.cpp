@@ -20,10 +20,8 @@ TEST_F(CoveringLetter, DeckOf38AndAbsentRailingHeight)
 {
     QStringList lines = {line("00000120"), line("00000250"), line("      35"), line("     3.5"),
                          line("       0"), line("00000038")};
-    // Lines after the eleventh are never stored, whatever they hold.
-    for (int i = 7; i <= 11; ++i)
-        lines << line("00000001");
-    lines << line("99999999") << line("-9999999");
+    // Lines after the sixth never reach the letter, whatever they hold.
+    lines << line("00040000") << line("99999999") << line("-9999999");
     writeTechnicalFile(lines);
     const sheet::Sheet letter = fill({});
 

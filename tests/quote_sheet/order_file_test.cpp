@@ -1,4 +1,6 @@
 #include "quote_sheet/order_file.h"
+
+#include "common/failure.h"
 #include "quote_sheet/pricing.h"
 
 #include <QFile>
@@ -53,6 +55,20 @@ TEST(OrderFile, DropsHeadersAndEmptyLines)
     EXPECT_EQ(orders[0].codice, QStringLiteral("CVV00000"));
     EXPECT_EQ(orders[1].codice, QStringLiteral("SCALA800"));
     EXPECT_EQ(orders[1].campoMisura, QStringLiteral("00000414"));
+}
+
+TEST(OrderLine, NumbersStayWithinTheirFieldsDigits)
+{
+    const auto largest = parseOrderLine(QStringLiteral("AB        99999999 999"));
+    ASSERT_TRUE(largest);
+    EXPECT_DOUBLE_EQ(largest->misura, 99999.999);
+    EXPECT_DOUBLE_EQ(largest->quantita, 999);
+
+    // The quantity " 1E4" has four characters: 10000 needs five digits.
+    for (const char* beyond : {"AB        1E8      1", "AB        -1E300   1",
+                               "AB        9E999999 1", "AB        00001000 1E4",
+                               "AB        00001000 1E999"})
+        EXPECT_THROW(parseOrderLine(QString::fromLatin1(beyond)), Failure) << beyond;
 }
 
 TEST(Pricing, DiscountFromWindowText)
