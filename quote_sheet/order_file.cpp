@@ -26,15 +26,16 @@ std::optional<OrderLine> parseOrderLine(const QString& line)
     return order;
 }
 
-QList<OrderLine> readOrderFile(const QString& path)
+OrderFile readOrderFile(const QString& path)
 {
-    const QStringList lines = readTextLines(path);
+    const Stamped<QStringList> file = readTextFile(path);
+    const QStringList& lines = file.content;
     QList<OrderLine> orders;
     for (qsizetype i = kHeaderLines; i < lines.size(); ++i) {
         if (auto order = parseOrderLine(lines[i]))
             orders.append(*order);
     }
-    return orders;
+    return {orders, file.stamp};
 }
 
 } // namespace zuvo::quote

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/file_stamp.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -20,8 +22,11 @@ struct OrderLine {
 // blank is all code; a line shorter than 19 characters has quantity 0.
 std::optional<OrderLine> parseOrderLine(const QString& line);
 
+// An order-code file's article lines, stamped as read.
+using OrderFile = Stamped<QList<OrderLine>>;
+
 // Reads an order-code file: the two header lines are dropped, empty lines skipped.
 // Throws zuvo::Failure when the file cannot be read.
-QList<OrderLine> readOrderFile(const QString& path);
+OrderFile readOrderFile(const QString& path);
 
 } // namespace zuvo::quote
