@@ -66,7 +66,7 @@ inline void writeGeneratedOrder(const QString& path, const std::vector<BenchLine
 }
 
 // The milliseconds of one quotation of a `Builder` on the folder's database, with 10 %
-// discount, the quotation saved as "bench-<round>.xlsx" in the folder.
+// discount, the quotation saved as "bench-<round>.xlsx" in the folder and closed.
 template <typename Builder>
 double millisecondsOfRun(sheet::Office& office, const QString& folder, int round)
 {

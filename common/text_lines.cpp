@@ -14,9 +14,9 @@ namespace {
     throw Failure(QStringLiteral("Impossibile leggere il file \"%1\": %2.").arg(path, reason));
 }
 
-QByteArray readWhole(const QString& path)
+QByteArray readWhole(const QFileInfo& info)
 {
-    const QFileInfo info(path);
+    const QString path = info.filePath();
     if (!info.exists())
         failToRead(path, QStringLiteral("il file non esiste"));
     if (info.isDir())
@@ -30,11 +30,8 @@ QByteArray readWhole(const QString& path)
     return bytes;
 }
 
-} // namespace
-
-QStringList readTextLines(const QString& path)
+QStringList splitLines(const QString& text)
 {
-    const QString text = QString::fromLatin1(readWhole(path));
     QStringList lines;
     qsizetype start = 0;
     qsizetype i = 0;
@@ -52,6 +49,19 @@ QStringList readTextLines(const QString& path)
     if (start < text.size())
         lines.append(text.mid(start));
     return lines;
+}
+
+} // namespace
+
+Stamped<QStringList> readTextFile(const QString& path)
+{
+    // The hash is of the very bytes read: a change during the read leaves a stamp that the
+    // file never matches again.
+    const QFileInfo info(path);
+    const QByteArray bytes = readWhole(info);
+    FileStamp stamp = stampOf(info);
+    stamp.contentHash = contentHashOf(bytes);
+    return {splitLines(QString::fromLatin1(bytes)), stamp};
 }
 
 } // namespace zuvo

@@ -47,9 +47,10 @@ void MordiskBuilder::build(const quote::QuoteRequest& request, db::Database& dat
     steps.templateFile = files::kQuoteTemplate;
     steps.numberCells = {QStringLiteral("B2")};
     steps.inputs = {files::kGeneralConditions, files::kMezzanineOrders};
-    steps.consumedFiles = {files::kMezzanineCodes, files::kMezzanineOrders};
     steps.readInputs = [&] {
-        orders = quote::readOrderFile(dataFile(files::kMezzanineOrders));
+        quote::ConsumedFiles& consumed = steps.consumedFiles;
+        consumed.addUnread(files::kMezzanineCodes);
+        orders = consumed.addRead(quote::readOrderFile(dataFile(files::kMezzanineOrders)));
         priceList = database.priceList(db::PriceTable::Listino);
         quote::requireUsableRecords(priceList, orders);
     };

@@ -38,10 +38,11 @@ void PellanorBuilder::build(const quote::QuoteRequest& request, db::Database& da
     steps.templateFile = files::kLetterTemplate;
     steps.numberCells = kLetterNumberCells;
     steps.inputs = {files::kQuoteTemplate, files::kMezzanineOrders, files::kTechnicalData};
-    steps.consumedFiles = {files::kMezzanineCodes, files::kMezzanineOrders, files::kTechnicalData};
     steps.readInputs = [&] {
-        orders = quote::readOrderFile(dataFile(files::kMezzanineOrders));
-        datiTecnici = readTechnicalData(dataFile(files::kTechnicalData));
+        quote::ConsumedFiles& consumed = steps.consumedFiles;
+        consumed.addUnread(files::kMezzanineCodes);
+        orders = consumed.addRead(quote::readOrderFile(dataFile(files::kMezzanineOrders)));
+        datiTecnici = consumed.addRead(readTechnicalData(dataFile(files::kTechnicalData)));
         priceList = database.priceList(db::PriceTable::Listino);
         quote::requireUsableRecords(priceList, orders);
     };

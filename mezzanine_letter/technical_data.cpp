@@ -14,9 +14,10 @@ namespace {
 constexpr int kValueLength = 8; // the value stands in the last eight characters of its line
 } // namespace
 
-TechnicalData readTechnicalData(const QString& path)
+Stamped<TechnicalData> readTechnicalData(const QString& path)
 {
-    const QStringList lines = readTextLines(path);
+    const Stamped<QStringList> file = readTextFile(path);
+    const QStringList& lines = file.content;
     TechnicalData datiTecnici{};
     // Lines beyond the printed values are not checked: what they hold never reaches the letter.
     const qsizetype printed = std::min<qsizetype>(lines.size(), datiTecnici.size());
@@ -31,7 +32,7 @@ TechnicalData readTechnicalData(const QString& path)
                               .arg(outOfRange.message()));
         }
     }
-    return datiTecnici;
+    return {datiTecnici, file.stamp};
 }
 
 } // namespace zuvo::letter

@@ -2,18 +2,16 @@
 
 namespace zuvo::quote {
 
-bool DesktopHandOver::handOver(sheet::Workbook& workbook)
+void DesktopHandOver::handOver(sheet::Workbook& workbook)
 {
     workbook.showWithSaveAsDialog();
-    return true;
 }
 
-bool AnsweredHandOver::handOver(sheet::Workbook& workbook)
+void AnsweredHandOver::handOver(sheet::Workbook& workbook)
 {
-    if (!answer_)
-        return false;
-    workbook.saveAs(*answer_);
-    return true;
+    if (answer_)
+        workbook.saveAs(*answer_);
+    workbook.close();
 }
 
 } // namespace zuvo::quote

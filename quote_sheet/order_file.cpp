@@ -46,9 +46,10 @@ std::optional<OrderLine> parseOrderLine(const QString& line)
     return order;
 }
 
-QList<OrderLine> readOrderFile(const QString& path)
+OrderFile readOrderFile(const QString& path)
 {
-    const QStringList lines = readTextLines(path);
+    const Stamped<QStringList> file = readTextFile(path);
+    const QStringList& lines = file.content;
     QList<OrderLine> orders;
     for (qsizetype i = kHeaderLines; i < lines.size(); ++i) {
         try {
@@ -62,7 +63,7 @@ QList<OrderLine> readOrderFile(const QString& path)
                               .arg(broken.message()));
         }
     }
-    return orders;
+    return {orders, file.stamp};
 }
 
 } // namespace zuvo::quote

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/file_stamp.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -21,9 +23,12 @@ struct OrderLine {
 // for a measure or quantity that is infinite or more than its field's digits can hold.
 std::optional<OrderLine> parseOrderLine(const QString& line);
 
+// An order-code file's article lines, stamped as read.
+using OrderFile = Stamped<QList<OrderLine>>;
+
 // Reads an order-code file: the two header lines are dropped, empty lines skipped.
 // Throws zuvo::Failure when the file cannot be read or a line is refused, naming the file
 // and the line.
-QList<OrderLine> readOrderFile(const QString& path);
+OrderFile readOrderFile(const QString& path);
 
 } // namespace zuvo::quote

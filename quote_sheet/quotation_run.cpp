@@ -3,7 +3,6 @@
 #include "common/data_folder.h"
 #include "quote_sheet/preflight.h"
 #include "quote_sheet/quote_number.h"
-#include "quote_sheet/run_finish.h"
 
 namespace zuvo::quote {
 
@@ -34,12 +33,14 @@ void runQuotation(QuotationSteps& steps, const OfficeSource& office, HandOver& h
         // raised the number again meanwhile, so the quotation gets its own number here.
         writeNumber(quotation, steps.numberCells, number);
         steps.fill(quotation, calc);
-        finishRun(quotation, handOver, steps.consumedFiles);
+        handOver.handOver(quotation);
     } catch (...) {
         // No hidden, unfinished quotation is left in the office.
         quotation.closeAfterFailure();
         throw;
     }
+    // Outside the guard: from here on the quotation is the user's, whatever becomes of the files.
+    steps.consumedFiles.deleteUnchanged();
 }
 
 } // namespace zuvo::quote

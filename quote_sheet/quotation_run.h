@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quote_sheet/consumed_files.h"
 #include "quote_sheet/hand_over.h"
 #include "quote_sheet/office_source.h"
 #include "quote_sheet/quote_request.h"
@@ -19,9 +20,9 @@ struct QuotationSteps {
     // Further data files the run needs; all are checked before anything is consumed.
     QStringList inputs;
     // Data files deleted once the quotation is in the user's hands.
-    QStringList consumedFiles;
-    // Reads the builder's inputs (order files, price list) before the office is asked for;
-    // an optional input it found and read joins consumedFiles here.
+    ConsumedFiles consumedFiles;
+    // Reads the builder's inputs (order files, price list) before the office is asked for,
+    // and notes in consumedFiles every data file the run consumes, as it is then.
     std::function<void()> readInputs;
     // Work with the office that must succeed before a number is used; may be empty.
     std::function<void(sheet::Office&)> beforeNumber;
@@ -31,8 +32,9 @@ struct QuotationSteps {
 
 // The shared road of a quotation: every input checked and read, then the running number
 // raised in the template, the quotation filled in an untitled copy of it, handed to the user,
-// and only then the consumed files deleted. A failure before the number leaves everything
-// as it was; a later one closes the unfinished quotation and keeps the input files.
+// and only then the consumed files deleted that are still as the run found them. A failure
+// before the number leaves everything as it was; a later one before the hand-over closes the
+// unfinished quotation and keeps the input files.
 void runQuotation(QuotationSteps& steps, const OfficeSource& office, HandOver& handOver);
 
 // A builder that takes that road, in the office it is given, to the user it is given.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/failure.h"
 #include "database/customer.h"
 
 #include <QString>
@@ -22,12 +23,20 @@ struct QuoteRequest {
     QString montaggio;  // the assembly box (mezzanine programs); "" for racking
 };
 
+// A failure after the quotation has reached the user: the run is over all the same, and the
+// message says what the user must still see to.
+class FailureAfterHandOver : public Failure {
+public:
+    using Failure::Failure;
+};
+
 // One program's quotation builder: the window hands it a request and knows nothing else of it.
 class QuoteBuilder {
 public:
     virtual ~QuoteBuilder() = default;
 
-    // Builds and hands over one quotation; throws zuvo::Failure with the user's message.
+    // Builds and hands over one quotation. Throws zuvo::Failure with the user's message when
+    // no quotation reached the user, FailureAfterHandOver when one did.
     virtual void build(const QuoteRequest& request, db::Database& database) = 0;
 };
 

@@ -7,15 +7,16 @@
 
 namespace zuvo::racking {
 
-FamilyOrders readFamilyFiles()
+FamilyOrders readFamilyFiles(quote::ConsumedFiles& consumed)
 {
     FamilyOrders orders;
     bool any = false;
     for (Family family : kFamilyOrder) {
+        consumed.addUnread(descriptionFileOf(family));
         const QString path = dataFile(orderFileOf(family));
         if (!QFileInfo(path).isFile())
             continue;
-        orders[indexOf(family)] = quote::readOrderFile(path);
+        orders[indexOf(family)] = consumed.addRead(quote::readOrderFile(path));
         any = true;
     }
     if (!any) {
@@ -25,14 +26,6 @@ FamilyOrders readFamilyFiles()
                           .arg(dataFolder()));
     }
     return orders;
-}
-
-QStringList consumedFiles()
-{
-    QStringList files;
-    for (Family family : kFamilyOrder)
-        files << descriptionFileOf(family) << orderFileOf(family);
-    return files;
 }
 
 } // namespace zuvo::racking

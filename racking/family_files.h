@@ -1,10 +1,10 @@
 #pragma once
 
+#include "quote_sheet/consumed_files.h"
 #include "quote_sheet/order_file.h"
 #include "racking/family.h"
 
 #include <QList>
-#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -13,11 +13,9 @@ namespace zuvo::racking {
 // The order lines of each family whose order-code file is in the data folder, by family.
 using FamilyOrders = std::array<std::optional<QList<quote::OrderLine>>, 5>;
 
-// Reads every family file present. Throws zuvo::Failure when none is present (nothing to
-// quote) or one cannot be read.
-FamilyOrders readFamilyFiles();
-
-// The files a run consumes, description file before order-code file, in family order.
-QStringList consumedFiles();
+// Reads every family file present and notes what the run consumes, in family order: each
+// family's description file as it is now, then its family file as read. Throws
+// zuvo::Failure when no family file is present (nothing to quote) or one cannot be read.
+FamilyOrders readFamilyFiles(quote::ConsumedFiles& consumed);
 
 } // namespace zuvo::racking

@@ -98,13 +98,14 @@ void writeHeaderLinks(sheet::Sheet& seismic, const QString& quoteSheetName)
 
 } // namespace
 
-std::optional<SeismicData> readSeismicData()
+std::optional<Stamped<SeismicData>> readSeismicData()
 {
     const QString path = dataFile(files::kSeismicData);
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     quote::requireDataFiles({files::kSeismicTemplate});
-    return parseSeismicLines(readTextLines(path));
+    const Stamped<QStringList> file = readTextFile(path);
+    return Stamped<SeismicData>{parseSeismicLines(file.content), file.stamp};
 }
 
 void addSeismicSheet(sheet::Office& office, sheet::Workbook& quotation,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/file_stamp.h"
 #include "spreadsheet/office.h"
 
 #include <QList>
@@ -28,7 +29,7 @@ struct SeismicData {
 // "SchedaSism.xlsx" must be there too. Nothing when there is no seismic data. Throws
 // zuvo::Failure when the template is missing, the file cannot be read or its E25 value
 // gives E48 out of range.
-std::optional<SeismicData> readSeismicData();
+std::optional<Stamped<SeismicData>> readSeismicData();
 
 // Adds the seismic sheet "Scheda" right after the workbook's first sheet: the sheet of
 // "SchedaSism.xlsx" with links to the quote's number and customer and the data in their

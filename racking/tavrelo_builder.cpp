@@ -66,13 +66,10 @@ void TavreloBuilder::build(const quote::QuoteRequest& request, db::Database& dat
     steps.templateFile = files::kQuoteTemplate;
     steps.numberCells = {QStringLiteral("B2")};
     steps.inputs = {files::kGeneralConditions};
-    steps.consumedFiles = consumedFiles();
     steps.readInputs = [&] {
-        orders = readFamilyFiles();
-        seismic = readSeismicData();
-        // Seismic data that come in during the run belong to the next order.
-        if (seismic)
-            steps.consumedFiles << files::kSeismicData;
+        orders = readFamilyFiles(steps.consumedFiles);
+        if (auto file = readSeismicData())
+            seismic = steps.consumedFiles.addRead(std::move(*file));
         priceList = database.priceList(db::PriceTable::ListinoScaff);
         for (const auto& lines : orders) {
             if (lines)

@@ -164,13 +164,15 @@ void Form1::Command1_Click()
     // The builder holds the user-interface thread: the status must be on screen before it runs.
     repaint();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<QString> failure = GeneraPreventivo();
+    const RunOutcome outcome = GeneraPreventivo();
     QGuiApplication::restoreOverrideCursor();
-    if (failure) {
+    if (!outcome.handedOver) {
         Command1->setEnabled(true);
-        reportFailure(*failure);
+        reportFailure(*outcome.message);
         return;
     }
+    if (outcome.message)
+        reportFailure(*outcome.message);
     endProgram();
 }
 
@@ -183,20 +185,22 @@ quote::QuoteRequest Form1::request() const
             Text5 ? Text5->text() : QString()};
 }
 
-// Runs the program's builder; returns the user's message when the quotation was not made.
-// Nothing a builder throws may end the program: whatever it is, the user reads a message.
-std::optional<QString> Form1::GeneraPreventivo()
+// Runs the program's builder. Nothing a builder throws may end the program unannounced:
+// whatever it is, the user reads a message.
+Form1::RunOutcome Form1::GeneraPreventivo()
 {
     try {
         builder_.build(request(), *conn);
-        return std::nullopt;
+        return {true, std::nullopt};
+    } catch (const quote::FailureAfterHandOver& failure) {
+        return {true, failure.message()};
     } catch (const zuvo::Failure& failure) {
-        return failure.message();
+        return {false, failure.message()};
     } catch (const std::exception& error) {
-        return QStringLiteral("Errore imprevisto durante la generazione del preventivo: %1")
-            .arg(QString::fromLocal8Bit(error.what()));
+        return {false, QStringLiteral("Errore imprevisto durante la generazione del preventivo: %1")
+                           .arg(QString::fromLocal8Bit(error.what()))};
     } catch (...) {
-        return QStringLiteral("Errore imprevisto durante la generazione del preventivo.");
+        return {false, QStringLiteral("Errore imprevisto durante la generazione del preventivo.")};
     }
 }
 

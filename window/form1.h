@@ -79,6 +79,12 @@ signals:
     void runFinished();
 
 private:
+    // What a run came to: whether the quotation reached the user, and what the user must read.
+    struct RunOutcome {
+        bool handedOver = false;
+        std::optional<QString> message;
+    };
+
     void createControls();
     void createCommonControls();
     void createMezzanineInputs();
@@ -90,7 +96,7 @@ private:
     void setCustomerBoxes(const QString& text);
     void showCustomer(const QString& nome);
     quote::QuoteRequest request() const;
-    std::optional<QString> GeneraPreventivo();
+    RunOutcome GeneraPreventivo();
     void endProgram();
     void reportFailure(const QString& message);
     void showStatus(const QString& text);

@@ -17,7 +17,7 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         file.close();
-        return zuvo::readTextLines(path);
+        return zuvo::readTextFile(path).content;
     }
 
     QTemporaryDir dir_;
@@ -63,7 +63,7 @@ TEST_F(ReadTextLines, NamesAMissingFileInItsFailure)
 {
     const QString path = dir_.filePath(QStringLiteral("codord.txt"));
     try {
-        zuvo::readTextLines(path);
+        zuvo::readTextFile(path);
         FAIL() << "no failure for a missing file";
     } catch (const zuvo::Failure& failure) {
         EXPECT_TRUE(failure.message().startsWith(QStringLiteral("Impossibile leggere il file \"%1\"").arg(path)))
@@ -73,7 +73,7 @@ TEST_F(ReadTextLines, NamesAMissingFileInItsFailure)
 
 TEST_F(ReadTextLines, RefusesAFolder)
 {
-    EXPECT_THROW(zuvo::readTextLines(dir_.path()), zuvo::Failure);
+    EXPECT_THROW(zuvo::readTextFile(dir_.path()), zuvo::Failure);
 }
 
 } // namespace

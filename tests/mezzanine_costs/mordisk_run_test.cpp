@@ -1,9 +1,12 @@
 #include "tests/mezzanine_costs/mordisk_fixture.h"
 #include "tests/support/office_environment.h"
+#include "tests/support/read_only_folder.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QLockFile>
+#include <QFileInfo>
+#include <optional>
 
 namespace zuvo::test {
 namespace {
@@ -156,18 +159,63 @@ TEST_F(MordiskBasics, OrderLinesReadSoundly)
     EXPECT_TRUE(quote.cell(13, 1).isEmpty());
 }
 
+// A cancelled Save As leaves the quotation with the user all the same: the files go.
 TEST_F(MordiskBasics, ConsumedFilesGoOnlyAfterTheHandOver)
 {
     QFile(folder.file(QStringLiteral("cod.txt"))).open(QIODevice::WriteOnly);
     writeOrders({QStringLiteral("ZT350      00000000 1")});
+    duringHandOver = [&] {
+        EXPECT_TRUE(dataFileExists(QStringLiteral("codord.txt")));
+        EXPECT_TRUE(dataFileExists(QStringLiteral("cod.txt")));
+    };
     run(request(), /*cancelSaveAs=*/true);
-    EXPECT_TRUE(dataFileExists(QStringLiteral("codord.txt")));
-    EXPECT_TRUE(dataFileExists(QStringLiteral("cod.txt")));
-
-    run(request());
     EXPECT_FALSE(dataFileExists(QStringLiteral("codord.txt")));
     EXPECT_FALSE(dataFileExists(QStringLiteral("cod.txt")));
     EXPECT_TRUE(dataFileExists(QStringLiteral("SchedaScaff.xlsx")));
+}
+
+// The next order, written while the Save As dialog is open, stays for the next quotation:
+// also one of the same size that keeps the modification time of the order read.
+TEST_F(MordiskBasics, FilesRewrittenDuringTheHandOverStay)
+{
+    QFile(folder.file(QStringLiteral("cod.txt"))).open(QIODevice::WriteOnly);
+    writeOrders({QStringLiteral("ZT350      00000000 1")});
+    const QString orders = folder.file(QStringLiteral("codord.txt"));
+    duringHandOver = [&] {
+        const QDateTime readTime = QFileInfo(orders).lastModified();
+        const qint64 readSize = QFileInfo(orders).size();
+        writeOrders({QStringLiteral("ZT100      00000000 2")});
+        QFile next(orders);
+        ASSERT_TRUE(next.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(next.setFileTime(readTime, QFileDevice::FileModificationTime));
+        ASSERT_EQ(next.size(), readSize);
+        QFile codes(folder.file(QStringLiteral("cod.txt")));
+        ASSERT_TRUE(codes.open(QIODevice::WriteOnly));
+        codes.write("ORDINE SUCCESSIVO\r\n");
+    };
+    run(request());
+
+    QFile next(orders);
+    ASSERT_TRUE(next.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(next.readAll().contains("ZT100"));
+    EXPECT_TRUE(dataFileExists(QStringLiteral("cod.txt")));
+}
+
+// The quotation is with the user when a file cannot be deleted: the run ends naming it.
+TEST_F(MordiskBasics, AFileThatCannotBeDeletedIsReported)
+{
+    writeOrders({QStringLiteral("ZT350      00000000 1")});
+    std::optional<ReadOnlyFolder> readOnly;
+    duringHandOver = [&] { readOnly.emplace(folder.path()); };
+    try {
+        run(request(), /*cancelSaveAs=*/true);
+        ADD_FAILURE() << "the run passed over the file it could not delete";
+    } catch (const quote::FailureAfterHandOver& failure) {
+        EXPECT_TRUE(failure.message().contains(QStringLiteral("\"codord.txt\"")));
+        EXPECT_TRUE(failure.message().contains(QStringLiteral("prima del prossimo preventivo")));
+    }
+    readOnly.reset();
+    EXPECT_TRUE(dataFileExists(QStringLiteral("codord.txt")));
 }
 
 TEST_F(MordiskBasics, MissingInputStopsBeforeTheNumberIsRaised)

@@ -25,7 +25,7 @@ void CoveringLetter::writeTechnicalFile(const QStringList& lines)
 sheet::Sheet CoveringLetter::fill(const letter::LetterValues& values)
 {
     const letter::TechnicalData datiTecnici =
-        letter::readTechnicalData(folder.file(QStringLiteral("dtec.txt")));
+        letter::readTechnicalData(folder.file(QStringLiteral("dtec.txt"))).content;
     letters_.append(office().openCopyOf(templatePath()));
     sheet::Sheet letter = letters_.last().activeSheet();
     letter::fillLetter(letter, customer(), datiTecnici, values);

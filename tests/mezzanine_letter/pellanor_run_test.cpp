@@ -97,7 +97,7 @@ TEST_F(PellanorRun, CancelledSaveAsStillUsesUpTheNumber)
 {
     run(true);
     EXPECT_EQ(templateCells().first(), QStringLiteral("42"));
-    EXPECT_TRUE(dataFileExists(QStringLiteral("codord.txt")));
+    EXPECT_FALSE(dataFileExists(QStringLiteral("codord.txt")));
 }
 
 TEST_F(PellanorRun, EveryMissingInputIsRefusedBeforeTheNumber)

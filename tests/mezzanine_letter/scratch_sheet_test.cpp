@@ -10,8 +10,8 @@ using ScratchSheet = ScratchSheetTest;
 // The sample order: every group, bracing, seismic mode, an AREATOT line and a 120 m² deck.
 TEST_F(ScratchSheet, SampleOrderWithEveryGroup)
 {
-    const auto values = fill(quote::readOrderFile(folder.file(QStringLiteral("codord.txt"))),
-                             request(QString(), QStringLiteral("150"), QStringLiteral("25")));
+    const auto orders = quote::readOrderFile(folder.file(QStringLiteral("codord.txt"))).content;
+    const auto values = fill(orders, request(QString(), QStringLiteral("150"), QStringLiteral("25")));
     const sheet::Sheet sheet = scratch();
 
     // the customer as texts in column G; the running number stays the template's

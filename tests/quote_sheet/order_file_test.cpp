@@ -50,7 +50,7 @@ TEST(OrderFile, DropsHeadersAndEmptyLines)
     file.write("F0284018  00001000 1\r\nHEADER 2\r\nCVV00000  00000000 3\r\n\r\nSCALA800  00000414 1");
     file.close();
 
-    const auto orders = readOrderFile(path);
+    const auto orders = readOrderFile(path).content;
     ASSERT_EQ(orders.size(), 2);
     EXPECT_EQ(orders[0].codice, QStringLiteral("CVV00000"));
     EXPECT_EQ(orders[1].codice, QStringLiteral("SCALA800"));

@@ -1,35 +1,15 @@
 #include "racking/seismic_sheet.h"
-#include "racking/tavrelo_builder.h"
 #include "tests/racking/tavrelo_fixture.h"
 #include "tests/support/office_environment.h"
 
 #include <gmock/gmock.h>
 
 #include <QFile>
-#include <functional>
 
 namespace zuvo::test {
 namespace {
 
 using racking::Family;
-
-// Hands over as `answer` does, once `meanwhile` has run.
-class DelayedHandOver : public quote::HandOver {
-public:
-    DelayedHandOver(std::function<void()> meanwhile, std::unique_ptr<quote::HandOver> answer)
-        : meanwhile_(std::move(meanwhile)), answer_(std::move(answer))
-    {
-    }
-    bool handOver(sheet::Workbook& workbook) override
-    {
-        meanwhile_();
-        return answer_->handOver(workbook);
-    }
-
-private:
-    std::function<void()> meanwhile_;
-    std::unique_ptr<quote::HandOver> answer_;
-};
 
 class SeismicSheet : public TavreloRun {
 protected:
@@ -121,7 +101,7 @@ TEST_F(SeismicSheet, GoesRightAfterTheFirstSheet)
         sample, QStringLiteral("Foglio1"), QStringLiteral("Istruzioni"), QStringLiteral("Foglio1"));
     sample.close();
     writeSeismicData({"2", "1", "B", "II", "1100", "650", "NOTE"});
-    racking::addSeismicSheet(office(), quotation, quoteSheet, *racking::readSeismicData());
+    racking::addSeismicSheet(office(), quotation, quoteSheet, racking::readSeismicData()->content);
 
     EXPECT_EQ(quotation.sheetNames(), QStringList({QStringLiteral("Istruzioni"),
                                                    QStringLiteral("Scheda"),
@@ -133,9 +113,8 @@ TEST_F(SeismicSheet, GoesRightAfterTheFirstSheet)
 // they stay for the next one.
 TEST_F(SeismicSheet, DataArrivingDuringTheRunAreKept)
 {
-    DelayedHandOver writing([&] { writeSeismicData({"2", "1"}); }, handOver(false));
-    racking::TavreloBuilder builder(testOffice(), writing);
-    generate(builder, {});
+    duringHandOver = [&] { writeSeismicData({"2", "1"}); };
+    run();
 
     EXPECT_TRUE(dataFileExists(QStringLiteral("dscheda.txt")));
     EXPECT_FALSE(dataFileExists(QStringLiteral("fppord.txt")));

@@ -2,7 +2,6 @@
 
 #include "common/failure.h"
 #include "database/database.h"
-#include "racking/family_files.h"
 #include "racking/tavrelo_builder.h"
 #include "tests/support/office_environment.h"
 
@@ -44,10 +43,10 @@ public:
         : answer_(answer), shownSheet_(shownSheet)
     {
     }
-    bool handOver(sheet::Workbook& workbook) override
+    void handOver(sheet::Workbook& workbook) override
     {
         shownSheet_ = workbook.activeSheet().name();
-        return answer_.handOver(workbook);
+        answer_.handOver(workbook);
     }
 
 private:
@@ -75,8 +74,10 @@ void expectRows(const sheet::Sheet& sheet, int firstRow, const QList<ExpectedRow
 
 void TavreloRun::SetUp()
 {
-    for (const QString& name : racking::consumedFiles())
-        removeDataFile(name);
+    for (racking::Family family : racking::kFamilyOrder) {
+        removeDataFile(racking::descriptionFileOf(family));
+        removeDataFile(racking::orderFileOf(family));
+    }
     removeDataFile(QStringLiteral("dscheda.txt"));
 }
 

@@ -1,6 +1,5 @@
 #include "tests/racking/tavrelo_fixture.h"
 
-#include "racking/family_files.h"
 #include "spreadsheet/format.h"
 #include "tests/support/office_environment.h"
 
@@ -95,22 +94,42 @@ TEST_F(TavreloRunEnds, SavedQuotationConsumesEveryFamilyAndDescriptionFile)
     const double number = templateNumber();
     run();
 
-    for (const QString& name : racking::consumedFiles())
-        EXPECT_FALSE(dataFileExists(name)) << name.toStdString();
+    for (Family family : racking::kFamilyOrder) {
+        EXPECT_FALSE(dataFileExists(racking::descriptionFileOf(family)));
+        EXPECT_FALSE(dataFileExists(racking::orderFileOf(family)));
+    }
     EXPECT_DOUBLE_EQ(templateNumber(), number + 1);
     EXPECT_DOUBLE_EQ(saved().cell(2, 2).toNumber(), number + 1);
 }
 
-TEST_F(TavreloRunEnds, CancelledSaveAsKeepsTheFiles)
+TEST_F(TavreloRunEnds, CancelledSaveAsStillConsumesTheFiles)
 {
     writeOneLine(Family::Pallet);
     writeDataFile(QStringLiteral("fpp.txt"));
     const double number = templateNumber();
     run(QString(), true);
 
-    EXPECT_TRUE(dataFileExists(QStringLiteral("fppord.txt")));
-    EXPECT_TRUE(dataFileExists(QStringLiteral("fpp.txt")));
+    EXPECT_FALSE(dataFileExists(QStringLiteral("fppord.txt")));
+    EXPECT_FALSE(dataFileExists(QStringLiteral("fpp.txt")));
     EXPECT_DOUBLE_EQ(templateNumber(), number + 1);
+}
+
+// The order program may write the next order while the Save As dialog is open: the files
+// the run did not find at its start stay for the next quotation.
+TEST_F(TavreloRunEnds, FamilyFilesWrittenDuringTheHandOverStay)
+{
+    writeOneLine(Family::Pallet);
+    writeDataFile(QStringLiteral("fpp.txt"));
+    duringHandOver = [&] {
+        writeOneLine(Family::Cantilever);
+        writeDataFile(QStringLiteral("fcl.txt"));
+    };
+    run();
+
+    EXPECT_FALSE(dataFileExists(QStringLiteral("fppord.txt")));
+    EXPECT_FALSE(dataFileExists(QStringLiteral("fpp.txt")));
+    EXPECT_TRUE(dataFileExists(QStringLiteral("fclord.txt")));
+    EXPECT_TRUE(dataFileExists(QStringLiteral("fcl.txt")));
 }
 
 TEST_F(TavreloRunEnds, NothingToQuoteStopsBeforeTheQuoteNumber)

@@ -8,6 +8,29 @@
 
 namespace zuvo::test {
 
+namespace {
+
+// Answers the Save As as `answer` does, once `meanwhile` has run.
+class DelayedHandOver : public quote::HandOver {
+public:
+    DelayedHandOver(std::function<void()> meanwhile, std::optional<QString> answer)
+        : meanwhile_(std::move(meanwhile)), answer_(std::move(answer))
+    {
+    }
+    void handOver(sheet::Workbook& workbook) override
+    {
+        if (meanwhile_)
+            meanwhile_();
+        answer_.handOver(workbook);
+    }
+
+private:
+    std::function<void()> meanwhile_;
+    quote::AnsweredHandOver answer_;
+};
+
+} // namespace
+
 void QuoteRunTest::TearDown()
 {
     closeSaved();
@@ -28,8 +51,8 @@ quote::OfficeSource QuoteRunTest::testOffice()
 
 std::unique_ptr<quote::HandOver> QuoteRunTest::handOver(bool cancelSaveAs) const
 {
-    return std::make_unique<quote::AnsweredHandOver>(
-        cancelSaveAs ? std::nullopt : std::optional<QString>(savedPath()));
+    return std::make_unique<DelayedHandOver>(
+        duringHandOver, cancelSaveAs ? std::nullopt : std::optional<QString>(savedPath()));
 }
 
 void QuoteRunTest::generate(quote::QuoteBuilder& builder, const quote::QuoteRequest& request)

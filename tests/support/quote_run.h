@@ -21,14 +21,14 @@ inline void PrintTo(const QString& text, std::ostream* out)
 namespace zuvo::test {
 
 // A quotation run on a fresh sample data folder through the shared test office, with the
-// Save As answered by savedPath() or cancelled.
+// Save As answered by savedPath() or cancelled, and the quotation then closed.
 class QuoteRunTest : public ::testing::Test {
 protected:
     void TearDown() override;
 
     // The test office, as a builder asks for it.
     static quote::OfficeSource testOffice();
-    // The Save As answer: the saved path, or a cancel.
+    // The Save As answer: the saved path, or a cancel, given once duringHandOver has run.
     std::unique_ptr<quote::HandOver> handOver(bool cancelSaveAs) const;
     // Calls the builder on the folder's database.
     void generate(quote::QuoteBuilder& builder, const quote::QuoteRequest& request);
@@ -53,6 +53,8 @@ protected:
     bool dataFileExists(const QString& name) const;
 
     TempDataFolder folder;
+    // What happens while the Save As dialog is open, if anything.
+    std::function<void()> duringHandOver;
 
 private:
     sheet::Workbook& savedWorkbook();

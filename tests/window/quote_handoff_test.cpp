@@ -116,5 +116,19 @@ TEST_F(WindowTest, FailingBuilderShowsItsMessageAndLeavesTheWindowUsable)
     EXPECT_EQ(finished.count(), 1);
 }
 
+TEST_F(WindowTest, FailureAfterTheHandOverIsShownAndTheRunStillEnds)
+{
+    auto& form = openWindow();
+    QSignalSpy finished(&form, &zuvo::window::Form1::runFinished);
+    builder.failAfterHandOverWith = QStringLiteral("Eliminare \"codord.txt\".");
+    click(form.Command1);
+
+    EXPECT_EQ(shown, QStringList{*builder.failAfterHandOverWith});
+    EXPECT_EQ(form.Text2->text(), *builder.failAfterHandOverWith);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_FALSE(form.conn.has_value());
+    EXPECT_FALSE(form.isEnabled());
+}
+
 } // namespace
 } // namespace zuvo::test

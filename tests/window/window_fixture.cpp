@@ -33,6 +33,8 @@ void RecordingBuilder::build(const zuvo::quote::QuoteRequest& given, zuvo::db::D
     connOpenAtCall = conn.isOpen();
     if (failWith)
         throw zuvo::Failure(*failWith);
+    if (failAfterHandOverWith)
+        throw zuvo::quote::FailureAfterHandOver(*failAfterHandOverWith);
 }
 
 void WindowTest::SetUp()

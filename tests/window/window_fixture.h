@@ -20,6 +20,8 @@ public:
 
     zuvo::window::Form1* window = nullptr;
     std::optional<QString> failWith;
+    // Fails with this message as if the quotation had already reached the user.
+    std::optional<QString> failAfterHandOverWith;
     int calls = 0;
     zuvo::quote::QuoteRequest request;
     QString statusAtCall;
