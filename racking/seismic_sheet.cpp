@@ -10,6 +10,9 @@
 #include "quote_sheet/untitled_copy.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
 
 namespace zuvo::racking {
 
@@ -18,28 +21,47 @@ namespace {
 const QString kTemplateSheet = QStringLiteral("Foglio1");
 const QString kSeismicSheet = QStringLiteral("Scheda");
 constexpr int kColumnE = 5;
+constexpr int kFirstPairRow = 22;
 
-// Hands out the file's lines one by one; a missing line leaves its cell alone.
+// Seismic data the run cannot use stop it before anything is used up.
+[[noreturn]] void refuse(const QString& reason)
+{
+    throw Failure(reason + QStringLiteral(" Nessun preventivo è stato generato e nessun file è "
+                                          "stato consumato."));
+}
+
+// Hands out the file's lines one by one; past its end there are none, and the cells they
+// would fill stay as the template has them.
 class LineReader {
 public:
-    LineReader(const QStringList& lines, SeismicData& data) : lines_(lines), data_(data) {}
+    explicit LineReader(const QStringList& lines) : lines_(lines) {}
 
     bool atEnd() const { return next_ >= lines_.size(); }
 
-    std::optional<QString> readInto(int row, int column)
+    std::optional<QString> next()
     {
         if (atEnd())
             return std::nullopt;
-        const QString text = lines_[next_++];
-        data_.cells.append({row, column, text});
-        return text;
+        return lines_[next_++];
     }
 
 private:
     const QStringList& lines_;
-    SeismicData& data_;
     qsizetype next_ = 0;
 };
+
+// A line that is wholly a number goes in as that number, as a cell's value takes it; any
+// other line as its text, never read as a formula.
+sheet::CellInput seismicValue(const QString& line)
+{
+    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
+    if (wholeNumber.match(line).hasMatch()) {
+        const double number = line.toDouble();
+        if (std::isfinite(number))
+            return sheet::CellInput::of(number);
+    }
+    return sheet::CellInput::of(line);
+}
 
 void deriveFrom(const QString& e25Line, SeismicData& data)
 {
@@ -48,32 +70,51 @@ void deriveFrom(const QString& e25Line, SeismicData& data)
     try {
         data.e48 = toInt16HalfEven(valoreE25 / 65);
     } catch (const Failure&) {
-        throw Failure(QStringLiteral("Il valore \"%1\" che \"%2\" dà per la cella E25, "
-                                     "diviso per 65, non è compreso fra -32768 e 32767. Nessun "
-                                     "preventivo è stato generato e nessun file è stato consumato.")
-                          .arg(e25Line, files::kSeismicData));
+        refuse(QStringLiteral("Il valore \"%1\" che \"%2\" dà per la cella E25, diviso per 65, "
+                              "non è compreso fra -32768 e 32767.")
+                   .arg(e25Line, files::kSeismicData));
     }
 }
 
 // Lines 1 to 4 go to E18:E21, then pairs of lines to rows 22 and 23 from column E on, one
 // pair fewer than the number on line 2, then E24, E25 and E44.
-SeismicData parseSeismicLines(const QStringList& lines)
+SeismicData parseSeismicLines(const QStringList& fileLines)
 {
     SeismicData data;
-    LineReader reader(lines, data);
-    reader.readInto(18, kColumnE);
-    const double valoreE19 = lenientNumber(reader.readInto(19, kColumnE).value_or(QString()));
-    reader.readInto(20, kColumnE);
-    reader.readInto(21, kColumnE);
-    for (int i = 1; i <= valoreE19 - 1 && !reader.atEnd(); ++i) {
-        reader.readInto(22, 4 + i);
-        reader.readInto(23, 4 + i);
+    LineReader lines(fileLines);
+    const auto toCell = [&](int row) {
+        const std::optional<QString> line = lines.next();
+        if (line)
+            data.cells.append({row, kColumnE, seismicValue(*line)});
+        return line.value_or(QString());
+    };
+    toCell(18);
+    data.statedPairs = std::max(0.0, std::floor(lenientNumber(toCell(19)) - 1));
+    toCell(20);
+    toCell(21);
+    for (int pair = 1; pair <= data.statedPairs && !lines.atEnd(); ++pair) {
+        for (sheet::CellRow& row : data.pairRows) {
+            if (const std::optional<QString> line = lines.next())
+                row.append(seismicValue(*line));
+        }
     }
-    reader.readInto(24, kColumnE);
-    const std::optional<QString> e25 = reader.readInto(25, kColumnE);
-    reader.readInto(44, kColumnE);
-    deriveFrom(e25.value_or(QString()), data);
+    toCell(24);
+    const QString e25 = toCell(25);
+    toCell(44);
+    deriveFrom(e25, data);
     return data;
+}
+
+// The number of columns of the template's sheet, which the seismic sheet keeps.
+int templateColumns(sheet::Office& office)
+{
+    return quote::withUntitledCopy(office, dataFile(files::kSeismicTemplate),
+                                   [](sheet::Workbook& source) {
+        if (!source.sheetNames().contains(kTemplateSheet))
+            refuse(QStringLiteral("\"%1\" non contiene il foglio \"%2\" della scheda sismica.")
+                       .arg(files::kSeismicTemplate, kTemplateSheet));
+        return source.sheet(kTemplateSheet).columnCount();
+    });
 }
 
 sheet::Sheet importTemplateSheet(sheet::Office& office, sheet::Workbook& quotation)
@@ -96,6 +137,16 @@ void writeHeaderLinks(sheet::Sheet& seismic, const QString& quoteSheetName)
         seismic.write(row, kColumnE, sheet::CellInput::formula(number));
 }
 
+void writeData(sheet::Sheet& seismic, const SeismicData& data)
+{
+    for (const SeismicCell& cell : data.cells)
+        seismic.write(cell.row, cell.column, cell.value);
+    for (int row = 0; row < int(data.pairRows.size()); ++row)
+        seismic.writeRow(kFirstPairRow + row, kColumnE, data.pairRows[row]);
+    seismic.write(48, kColumnE, sheet::CellInput::of(double(data.e48)));
+    seismic.write(49, kColumnE, sheet::CellInput::of(data.e49));
+}
+
 } // namespace
 
 std::optional<Stamped<SeismicData>> readSeismicData()
@@ -108,16 +159,27 @@ std::optional<Stamped<SeismicData>> readSeismicData()
     return Stamped<SeismicData>{parseSeismicLines(file.content), file.stamp};
 }
 
+void checkSeismicTemplate(sheet::Office& office, const SeismicData& data)
+{
+    // One column to a pair, from E to the sheet's last.
+    const int pairColumns = templateColumns(office) - (kColumnE - 1);
+    if (data.statedPairs <= pairColumns)
+        return;
+    const QString pairs = std::isfinite(data.statedPairs)
+                              ? QString::number(data.statedPairs, 'g', 15)
+                              : QStringLiteral("infinite");
+    refuse(QStringLiteral("\"%1\" chiede alla riga 2 %2 coppie di valori, ma la scheda sismica "
+                          "ne può contenere al massimo %3 (una per colonna, dalla E all'ultima).")
+               .arg(files::kSeismicData, pairs)
+               .arg(pairColumns));
+}
+
 void addSeismicSheet(sheet::Office& office, sheet::Workbook& quotation,
                      const sheet::Sheet& quoteSheet, const SeismicData& data)
 {
     sheet::Sheet seismic = importTemplateSheet(office, quotation);
     writeHeaderLinks(seismic, quoteSheet.name());
-    // Each line as the text it is, never read as a formula.
-    for (const SeismicCell& cell : data.cells)
-        seismic.write(cell.row, cell.column, sheet::CellInput::of(cell.text));
-    seismic.write(48, kColumnE, sheet::CellInput::of(double(data.e48)));
-    seismic.write(49, kColumnE, sheet::CellInput::of(data.e49));
+    writeData(seismic, data);
     quotation.activate(seismic);
 }
 

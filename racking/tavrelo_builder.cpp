@@ -76,6 +76,10 @@ void TavreloBuilder::build(const quote::QuoteRequest& request, db::Database& dat
                 quote::requireUsableRecords(priceList, *lines);
         }
     };
+    steps.beforeNumber = [&](sheet::Office& office) {
+        if (seismic)
+            checkSeismicTemplate(office, *seismic);
+    };
     steps.fill = [&](sheet::Workbook& quotation, sheet::Office& office) {
         RackingRun run(quotation.activeSheet(), std::move(priceList), request.sconto);
         buildQuotation(run, office, request, orders);

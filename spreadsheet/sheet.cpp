@@ -95,6 +95,15 @@ void Sheet::rename(const QString& name)
     });
 }
 
+int Sheet::columnCount() const
+{
+    return guarded(QStringLiteral("contare le colonne del foglio"), [&] {
+        return int(Reference<css::sheet::XCellRangeAddressable>(impl_->sheet, UNO_QUERY_THROW)
+                       ->getRangeAddress()
+                       .EndColumn) + 1;
+    });
+}
+
 Cell Sheet::cell(int row, int column) const
 {
     return guarded(QStringLiteral("leggere la cella %1").arg(cellName(row, column)),

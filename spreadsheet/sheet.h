@@ -18,6 +18,8 @@ public:
 
     QString name() const;
     void rename(const QString& name);
+    // How many columns the office gives a sheet (16384 in LibreOffice 7.4 Calc, A to XFD).
+    int columnCount() const;
 
     // Cells. Reading gives the computed value of a formula.
     Cell cell(int row, int column) const;

@@ -67,6 +67,49 @@ TEST_F(SeismicSheet, FullFileFillsTheSeismicSheet)
     EXPECT_FALSE(dataFileExists(QStringLiteral("dscheda.txt")));
 }
 
+// A line wholly a number goes in as that number, in a pair too; any other line keeps its
+// text, even one that reads as a formula.
+TEST_F(SeismicSheet, WholeNumbersGoInAsNumbersAndOtherLinesAsText)
+{
+    writeSeismicData({"=1+1", "2", "-0.5", "1,5", "+1500", "=E18*2", "12 kN", "130", "7."});
+    run();
+
+    const sheet::Sheet seismic = saved(QStringLiteral("Scheda"));
+    const QList<QPair<const char*, double>> numbers = {
+        {"E19", 2}, {"E20", -0.5}, {"E22", 1500}, {"E25", 130}};
+    for (const auto& [cell, value] : numbers) {
+        EXPECT_TRUE(seismic.cell(QString::fromLatin1(cell)).isNumber()) << cell;
+        EXPECT_DOUBLE_EQ(seismic.cell(QString::fromLatin1(cell)).number, value) << cell;
+    }
+    const QList<QPair<const char*, const char*>> texts = {
+        {"E18", "=1+1"}, {"E21", "1,5"}, {"E23", "=E18*2"}, {"E24", "12 kN"}, {"E44", "7."}};
+    for (const auto& [cell, value] : texts) {
+        EXPECT_TRUE(seismic.cell(QString::fromLatin1(cell)).isText()) << cell;
+        EXPECT_EQ(scheda(cell), QString::fromLatin1(value)) << cell;
+    }
+}
+
+// The pairs take the columns from E to the sheet's last (XFD, column 16384): a level count
+// asking for one pair more stops the run before the quote number, naming the pairs.
+TEST_F(SeismicSheet, PairsReachTheLastColumnAndNoFurther)
+{
+    const double number = templateNumber();
+    writeSeismicData({"2", "16382", "B", "II"});
+    EXPECT_THAT(runExpectingFailure().toStdString(), ::testing::HasSubstr("16381 coppie"));
+    EXPECT_DOUBLE_EQ(templateNumber(), number);
+    EXPECT_TRUE(dataFileExists(QStringLiteral("dscheda.txt")));
+
+    QStringList lines = {"2", "16381", "B", "II"};
+    for (int pair = 1; pair <= 16380; ++pair)
+        lines << QString::number(pair) << QStringLiteral("P%1").arg(pair);
+    writeSeismicData(lines << QStringLiteral("1000") << QStringLiteral("130"));
+    run();
+
+    EXPECT_EQ(scheda("XFD22"), QStringLiteral("16380"));
+    EXPECT_EQ(scheda("XFD23"), QStringLiteral("P16380"));
+    EXPECT_EQ(scheda("E24"), QStringLiteral("1000"));
+}
+
 // Cells whose line the file lacks stay empty; E48 and E49 come from an E25 of 0.
 TEST_F(SeismicSheet, ShortFileLeavesTheMissingCellsEmpty)
 {
@@ -120,8 +163,8 @@ TEST_F(SeismicSheet, DataArrivingDuringTheRunAreKept)
     EXPECT_FALSE(dataFileExists(QStringLiteral("fppord.txt")));
 }
 
-// Seismic data whose template is missing, or whose E25 gives E48 out of range, stop the run
-// before the quote number, and nothing is consumed.
+// Seismic data whose template is unreadable, lacks its sheet or is missing, or whose E25
+// gives E48 out of range, stop the run before the quote number, and nothing is consumed.
 TEST_F(SeismicSheet, BadSeismicInputsStopBeforeTheQuoteNumber)
 {
     const double number = templateNumber();
@@ -129,6 +172,14 @@ TEST_F(SeismicSheet, BadSeismicInputsStopBeforeTheQuoteNumber)
     EXPECT_THAT(runExpectingFailure().toStdString(), ::testing::HasSubstr("3000000"));
 
     writeSeismicData({"2", "1", "B", "II", "1100", "650", "NOTE"});
+    writeDataFile(QStringLiteral("SchedaSism.xlsx"));
+    EXPECT_THAT(runExpectingFailure().toStdString(), ::testing::HasSubstr("SchedaSism.xlsx"));
+
+    removeDataFile(QStringLiteral("SchedaSism.xlsx"));
+    ASSERT_TRUE(QFile::copy(folder.file(QStringLiteral("Condizioni.xlsx")),
+                            folder.file(QStringLiteral("SchedaSism.xlsx"))));
+    EXPECT_THAT(runExpectingFailure().toStdString(), ::testing::HasSubstr("\"Foglio1\""));
+
     removeDataFile(QStringLiteral("SchedaSism.xlsx"));
     EXPECT_THAT(runExpectingFailure().toStdString(), ::testing::HasSubstr("SchedaSism.xlsx"));
 
