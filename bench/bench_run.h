@@ -4,8 +4,8 @@
 // quotation run.
 #include "common/failure.h"
 #include "database/database.h"
-#include "quote_sheet/hand_over.h"
-#include "quote_sheet/quote_request.h"
+#include "quote_run/hand_over.h"
+#include "quote_run/quote_request.h"
 #include "sample_data/sample_data.h"
 #include "spreadsheet/office.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mezzanine_costs/grouped_articles.h"
+#include "mezzanine_rules/grouped_articles.h"
 #include "mezzanine_costs/mezzanine_run.h"
 
 namespace zuvo::mezzanine {

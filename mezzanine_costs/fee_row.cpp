@@ -1,6 +1,6 @@
 #include "mezzanine_costs/fee_row.h"
 
-#include "mezzanine_costs/documentation_fee.h"
+#include "mezzanine_rules/documentation_fee.h"
 
 namespace zuvo::mezzanine {
 

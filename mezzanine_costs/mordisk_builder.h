@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mezzanine_costs/mezzanine_run.h"
-#include "quote_sheet/quotation_run.h"
+#include "quote_run/quotation_run.h"
 
 namespace zuvo::mezzanine {
 

@@ -7,7 +7,7 @@ constexpr int kAddressColumn = 5; // E
 constexpr int kAddressRows[] = {2, 55, 103, 154};
 } // namespace
 
-void writeAddressBlocks(sheet::Sheet& letter, const quote::Customer& customer)
+void writeAddressBlocks(sheet::Sheet& letter, const db::Customer& customer)
 {
     for (int firstRow : kAddressRows)
         quote::writeCustomerBlock(letter, firstRow, kAddressColumn, customer);

@@ -6,6 +6,6 @@
 namespace zuvo::letter {
 
 // Writes the customer's address into the address block of each of the letter's four pages.
-void writeAddressBlocks(sheet::Sheet& letter, const quote::Customer& customer);
+void writeAddressBlocks(sheet::Sheet& letter, const db::Customer& customer);
 
 } // namespace zuvo::letter

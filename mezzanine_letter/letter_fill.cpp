@@ -7,7 +7,7 @@
 
 namespace zuvo::letter {
 
-void fillLetter(sheet::Sheet& letter, const quote::Customer& customer,
+void fillLetter(sheet::Sheet& letter, const db::Customer& customer,
                 const TechnicalData& datiTecnici, const LetterValues& values)
 {
     writeAddressBlocks(letter, customer);

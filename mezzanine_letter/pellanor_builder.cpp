@@ -7,9 +7,9 @@
 #include "mezzanine_letter/letter_number.h"
 #include "mezzanine_letter/scratch_quote_sheet.h"
 #include "mezzanine_letter/technical_data.h"
-#include "quote_sheet/article_lookup.h"
-#include "quote_sheet/quotation_run.h"
-#include "quote_sheet/untitled_copy.h"
+#include "order_reading/article_lookup.h"
+#include "quote_run/quotation_run.h"
+#include "spreadsheet/untitled_copy.h"
 
 namespace zuvo::letter {
 
@@ -21,7 +21,7 @@ LetterValues computeOnScratchSheet(sheet::Office& office, const db::PriceList& p
                                    const QList<quote::OrderLine>& orders,
                                    const quote::QuoteRequest& request)
 {
-    return quote::withUntitledCopy(office, dataFile(files::kQuoteTemplate), [&](sheet::Workbook& scratch) {
+    return sheet::withUntitledCopy(office, dataFile(files::kQuoteTemplate), [&](sheet::Workbook& scratch) {
         return fillScratchQuoteSheet(scratch.activeSheet(), priceList, orders, request);
     });
 }

@@ -1,6 +1,6 @@
 #include "mezzanine_letter/scratch_article_list.h"
 
-#include "mezzanine_costs/line_state.h"
+#include "mezzanine_rules/line_state.h"
 #include "quote_sheet/customer_header.h"
 
 namespace zuvo::letter {

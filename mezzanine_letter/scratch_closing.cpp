@@ -2,7 +2,7 @@
 
 #include "common/number_parse.h"
 #include "common/rounding.h"
-#include "mezzanine_costs/documentation_fee.h"
+#include "mezzanine_rules/documentation_fee.h"
 #include "quote_sheet/conditions_block.h"
 
 namespace zuvo::letter {

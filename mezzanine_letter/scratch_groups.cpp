@@ -1,6 +1,6 @@
 #include "mezzanine_letter/scratch_groups.h"
 
-#include "mezzanine_costs/grouped_articles.h"
+#include "mezzanine_rules/grouped_articles.h"
 #include "quote_sheet/section_total.h"
 
 #include <optional>

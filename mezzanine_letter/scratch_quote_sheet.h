@@ -2,8 +2,8 @@
 
 #include "database/price_list.h"
 #include "mezzanine_letter/letter_values.h"
-#include "quote_sheet/order_file.h"
-#include "quote_sheet/quote_request.h"
+#include "order_reading/order_file.h"
+#include "quote_run/quote_request.h"
 #include "spreadsheet/sheet.h"
 
 #include <QList>

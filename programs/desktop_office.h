@@ -1,7 +1,7 @@
 #pragma once
 
-#include "quote_sheet/hand_over.h"
-#include "quote_sheet/office_source.h"
+#include "quote_run/hand_over.h"
+#include "quote_run/office_source.h"
 #include "window/run_program.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 
 namespace zuvo::quote {
 
-void writeCustomerBlock(sheet::Sheet& sheet, int firstRow, int column, const Customer& customer)
+void writeCustomerBlock(sheet::Sheet& sheet, int firstRow, int column, const db::Customer& customer)
 {
     using sheet::CellInput;
     sheet.writeBlock(firstRow, column,
@@ -11,7 +11,7 @@ void writeCustomerBlock(sheet::Sheet& sheet, int firstRow, int column, const Cus
                       {CellInput::of(customer.cap + QLatin1Char(' ') + customer.localita)}});
 }
 
-void writeCustomerHeader(sheet::Sheet& sheet, int column, const Customer& customer)
+void writeCustomerHeader(sheet::Sheet& sheet, int column, const db::Customer& customer)
 {
     writeCustomerBlock(sheet, 3, column, customer);
 }

@@ -4,7 +4,7 @@
 #include "common/data_folder.h"
 #include "common/failure.h"
 #include "quote_sheet/page_geometry.h"
-#include "quote_sheet/untitled_copy.h"
+#include "spreadsheet/untitled_copy.h"
 
 #include <QFileInfo>
 
@@ -17,7 +17,7 @@ const QString kConditionsRange = QStringLiteral("A1:G165");
 
 sheet::Clip copyConditions(sheet::Office& office, const QString& path)
 {
-    return withUntitledCopy(office, path, [](sheet::Workbook& conditions) {
+    return sheet::withUntitledCopy(office, path, [](sheet::Workbook& conditions) {
         return conditions.activeSheet().copy(sheet::RangeAddress::parse(kConditionsRange));
     });
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "database/price_list.h"
-#include "quote_sheet/article_lookup.h"
-#include "quote_sheet/order_file.h"
+#include "order_reading/article_lookup.h"
+#include "order_reading/order_file.h"
 #include "quote_sheet/quote_row.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quote_sheet/order_file.h"
+#include "order_reading/order_file.h"
 #include "quote_sheet/quote_row.h"
 #include "racking/family.h"
 #include "racking/racking_run.h"

@@ -6,8 +6,8 @@
 #include "common/number_parse.h"
 #include "common/rounding.h"
 #include "common/text_lines.h"
-#include "quote_sheet/preflight.h"
-#include "quote_sheet/untitled_copy.h"
+#include "quote_run/preflight.h"
+#include "spreadsheet/untitled_copy.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -108,7 +108,7 @@ SeismicData parseSeismicLines(const QStringList& fileLines)
 // The number of columns of the template's sheet, which the seismic sheet keeps.
 int templateColumns(sheet::Office& office)
 {
-    return quote::withUntitledCopy(office, dataFile(files::kSeismicTemplate),
+    return sheet::withUntitledCopy(office, dataFile(files::kSeismicTemplate),
                                    [](sheet::Workbook& source) {
         if (!source.sheetNames().contains(kTemplateSheet))
             refuse(QStringLiteral("\"%1\" non contiene il foglio \"%2\" della scheda sismica.")
@@ -119,7 +119,7 @@ int templateColumns(sheet::Office& office)
 
 sheet::Sheet importTemplateSheet(sheet::Office& office, sheet::Workbook& quotation)
 {
-    return quote::withUntitledCopy(office, dataFile(files::kSeismicTemplate),
+    return sheet::withUntitledCopy(office, dataFile(files::kSeismicTemplate),
                                    [&](sheet::Workbook& source) {
         return quotation.importSheet(source, kTemplateSheet, quotation.sheetNames().first(),
                                      kSeismicSheet);

@@ -1,7 +1,7 @@
 #include "racking/stair_rules.h"
 
 #include "common/number_parse.h"
-#include "quote_sheet/stair_type.h"
+#include "order_reading/stair_type.h"
 
 #include <optional>
 

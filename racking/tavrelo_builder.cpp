@@ -2,9 +2,9 @@
 
 #include "common/data_files.h"
 #include "database/database.h"
-#include "quote_sheet/article_lookup.h"
+#include "order_reading/article_lookup.h"
 #include "quote_sheet/customer_header.h"
-#include "quote_sheet/quotation_run.h"
+#include "quote_run/quotation_run.h"
 #include "racking/family_closing.h"
 #include "racking/family_files.h"
 #include "racking/family_pricing.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quote_sheet/quotation_run.h"
+#include "quote_run/quotation_run.h"
 
 namespace zuvo::racking {
 

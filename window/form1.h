@@ -1,7 +1,7 @@
 #pragma once
 
 #include "database/database.h"
-#include "quote_sheet/quote_request.h"
+#include "quote_run/quote_request.h"
 #include "window/program.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quote_sheet/quote_request.h"
+#include "quote_run/quote_request.h"
 #include "window/program.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "tests/mezzanine_letter/scratch_fixture.h"
 
-#include "quote_sheet/order_file.h"
+#include "order_reading/order_file.h"
 
 namespace zuvo::test {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "quote_sheet/hand_over.h"
-#include "quote_sheet/office_source.h"
+#include "quote_run/hand_over.h"
+#include "quote_run/office_source.h"
 #include "spreadsheet/workbook.h"
 #include "tests/support/temp_data_folder.h"
-#include "quote_sheet/quote_request.h"
+#include "quote_run/quote_request.h"
 
 #include <QStringList>
 #include <functional>

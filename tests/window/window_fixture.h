@@ -2,7 +2,7 @@
 
 #include "database/customer.h"
 #include "window/form1.h"
-#include "quote_sheet/quote_request.h"
+#include "quote_run/quote_request.h"
 
 #include <QByteArray>
 #include <QStringList>
