@@ -8,9 +8,10 @@ namespace zuvo::racking {
 // The five racking families, in the order every section, flag, deletion and total follows.
 enum class Family { Pallet, LightShelving, DriveIn, SatDrive, Cantilever };
 
-inline constexpr std::array<Family, 5> kFamilyOrder = {
+inline constexpr std::array kFamilyOrder = {
     Family::Pallet, Family::LightShelving, Family::DriveIn, Family::SatDrive, Family::Cantilever,
 };
+inline constexpr std::size_t kFamilyCount = kFamilyOrder.size();
 
 inline constexpr int indexOf(Family family) { return static_cast<int>(family); }
 

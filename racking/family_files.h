@@ -11,7 +11,7 @@
 namespace zuvo::racking {
 
 // The order lines of each family whose order-code file is in the data folder, by family.
-using FamilyOrders = std::array<std::optional<QList<quote::OrderLine>>, 5>;
+using FamilyOrders = std::array<std::optional<QList<quote::OrderLine>>, kFamilyCount>;
 
 // Reads every family file present and notes what the run consumes, in family order: each
 // family's description file as it is now, then its family file as read. Throws

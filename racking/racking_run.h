@@ -27,7 +27,7 @@ struct RackingRun {
     QString sconto;  // the discount box as typed
 
     // Family flags, taken once at set-up.
-    std::array<bool, 5> present{};
+    std::array<bool, kFamilyCount> present{};
     int numFamiglie = 0;
     int famiglieDaChiudere = 0;
 
@@ -36,7 +36,7 @@ struct RackingRun {
     // The row the conditions block is placed below: the document total's value row.
     int rigaTotale = 0;
     // Each family's section total row, in a quote of several families.
-    std::array<int, 5> rigaTotaleFamiglia{};
+    std::array<int, kFamilyCount> rigaTotaleFamiglia{};
 
     // A pallet line whose code begins "ANT" was read: later F08020/F08021 lines take their
     // second accessory.
