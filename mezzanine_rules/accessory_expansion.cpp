@@ -1,6 +1,7 @@
 #include "mezzanine_rules/accessory_expansion.h"
 
 #include "mezzanine_rules/accessory_rows.h"
+#include "quote_sheet/accessory_walk.h"
 
 namespace zuvo::mezzanine {
 
@@ -17,12 +18,12 @@ QString withSuffixXX(const QString& code, std::optional<int> suffissoXX)
 
 void expandAccessories(LineState& state)
 {
-    const quote::Article& article = state.article;
-    // Element 7 of the counts is always 0, so at most six accessories are added.
-    for (int r = 1; article.nAcc[r] != 0; ++r) {
-        mergeAccessory(state.list, state.priceList, withSuffixXX(article.cacc[r], state.suffissoXX),
-                       article.nAcc[r] * state.line.quantita);
-    }
+    const std::optional<int> suffissoXX = state.suffissoXX;
+    quote::walkAccessories(state.list.rows(), state.article.cacc, state.article.nAcc, {
+        .quantity = quote::byQuantity(state.line.quantita),
+        .newRow = accessoryRowMaker(state.priceList),
+        .listedCode = [suffissoXX](const QString& code) { return withSuffixXX(code, suffissoXX); },
+    });
 }
 
 } // namespace zuvo::mezzanine

@@ -13,7 +13,7 @@ namespace zuvo::mezzanine {
 QString withSuffixXX(const QString& code, std::optional<int> suffissoXX);
 
 // The rule of every code without one of its own: each accessory of the article, up to the
-// first count of 0, merged with count x quantity.
+// first count of 0, merged with count x quantity under its code after the XX suffix rule.
 void expandAccessories(LineState& state);
 
 } // namespace zuvo::mezzanine

@@ -4,29 +4,32 @@
 
 namespace zuvo::mezzanine {
 
-void mergeAccessory(quote::ArticleList& list, const db::PriceList& priceList, const QString& code,
+quote::NewRow accessoryRowMaker(const db::PriceList& priceList)
+{
+    return [&priceList](const QString& code, double quantity) {
+        const quote::Accessory accessory = quote::lookupAccessory(priceList, code);
+        quote::QuoteRow row;
+        row.code = code;
+        row.descr = accessory.descr;
+        row.quantity = quantity;
+        row.price = accessory.prList;
+        return row;
+    };
+}
+
+bool mergeAccessory(quote::ArticleList& list, const db::PriceList& priceList, const QString& code,
                     double quantity)
 {
-    if (code.isEmpty())
-        return;
-    if (const auto row = list.lastRowWithCode(code))
-        list.atRow(*row).quantity += quantity;
-    else
-        appendAccessory(list, priceList, code, quantity);
+    return quote::addToCodeRow(
+        list.rows(), code, [quantity](double current) { return current + quantity; },
+        accessoryRowMaker(priceList));
 }
 
 void appendAccessory(quote::ArticleList& list, const db::PriceList& priceList, const QString& code,
                      double quantity)
 {
-    if (code.isEmpty())
-        return;
-    const quote::Accessory accessory = quote::lookupAccessory(priceList, code);
-    quote::QuoteRow row;
-    row.code = code;
-    row.descr = accessory.descr;
-    row.quantity = quantity;
-    row.price = accessory.prList;
-    list.append(row);
+    if (!code.isEmpty())
+        list.append(accessoryRowMaker(priceList)(code, quantity));
 }
 
 } // namespace zuvo::mezzanine

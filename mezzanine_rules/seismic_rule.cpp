@@ -12,17 +12,10 @@ bool applySeismicRule(LineState& state)
         return false;
     const quote::Article& article = state.article;
     const int index = state.sismico == 0 ? 1 : 2;
-    const QString& code = article.cacc[index];
-    if (code.isEmpty())
-        return true;
     const double quantity = article.nAcc[index] * state.line.quantita;
-    if (const auto row = state.list.lastRowWithCode(code)) {
-        state.list.atRow(*row).quantity += quantity;
-        return true;
-    }
-    appendAccessory(state.list, state.priceList, code, quantity);
+    const bool appended = mergeAccessory(state.list, state.priceList, article.cacc[index], quantity);
     // The third accessory is counted once, from the line that first brings the second one.
-    if (index == 2)
+    if (appended && index == 2)
         appendAccessory(state.list, state.priceList, article.cacc[3], std::floor(quantity / 25) + 1);
     return true;
 }

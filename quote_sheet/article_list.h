@@ -3,7 +3,6 @@
 #include "quote_sheet/quote_row.h"
 
 #include <QList>
-#include <optional>
 
 namespace zuvo::quote {
 
@@ -20,11 +19,8 @@ public:
     qsizetype size() const { return rows_.size(); }
 
     QuoteRow& append(const QuoteRow& row);
-    QuoteRow& atRow(int sheetRow);
     const QuoteRow& atRow(int sheetRow) const;
     QuoteRow& last() { return rows_.last(); }
-    // The sheet row of the last article with exactly this code.
-    std::optional<int> lastRowWithCode(const QString& code) const;
 
     const QList<QuoteRow>& rows() const { return rows_; }
     QList<QuoteRow>& rows() { return rows_; }

@@ -27,12 +27,6 @@ void setColumnState(CantileverState& state, const QString& codice, double quanti
     }
 }
 
-// Adds `amount` pieces to the row of `code`, or a new row of them, rounded to whole pieces.
-void addRounded(FamilyList& list, const QString& code, double amount)
-{
-    list.addToRow(code, [amount](double current) { return roundHalfEven(current + amount); });
-}
-
 // Accessories by the line's metres: the count times the quantity, then times the length.
 // The order matters: another one can land a hair off an exact half and round the other way.
 double byLineMetres(int count, const CurrentLine& line)
@@ -44,14 +38,13 @@ double byLineMetres(int count, const CurrentLine& line)
 // with the profile's own metres.
 void addOmegaAccessories(const CantileverState& state, FamilyList& list)
 {
-    const CurrentLine line = list.line();
-    const auto& counts = line.article.nAcc;
-    for (int i = 1; counts[i] != 0; ++i) {
-        const double amount = i == 1
-            ? double(counts[1]) * state.latiColonna * state.fattoreBracci * state.qtaColonne
-            : byLineMetres(counts[i], line);
-        addRounded(list, line.article.cacc[i], amount);
-    }
+    const CurrentLine& line = list.line();
+    list.expandAccessories([&state, &line](double current, int count, int element) {
+        const double amount = element == 1
+            ? double(count) * state.latiColonna * state.fattoreBracci * state.qtaColonne
+            : byLineMetres(count, line);
+        return roundHalfEven(current + amount);
+    });
 }
 
 // A COL or LAM line joins its metre run; its accessories go by the line's own metres.
@@ -59,7 +52,7 @@ void mergeWithAccessories(FamilyList& list, const QString& target)
 {
     list.mergeMetreRun(target);
     const CurrentLine& line = list.line();
-    list.expandAccessories([&line](double current, int count) {
+    list.expandAccessories([&line](double current, int count, int) {
         return roundHalfEven(current + byLineMetres(count, line));
     });
 }
@@ -70,7 +63,7 @@ void mergeWithAccessories(FamilyList& list, const QString& target)
 void placeFirstAccessory(FamilyList& list, double pezzi1)
 {
     const QString code = list.line().article.cacc[1];
-    const auto found = list.search(code, false);
+    const auto found = list.search(code, quote::SearchRange::BeforeLastRow);
     if (found && list.rows()[*found].hasMeasure()) {
         quote::QuoteRow& row = list.rows()[*found];
         row.measure = row.quantity * row.measure + pezzi1;
@@ -126,7 +119,7 @@ void applyCantileverRules(CantileverState& state, FamilyList& list)
     } else if (prefix == QLatin1String("PIA")) {
         addPlatformAccessories(list);
     } else {
-        list.expandAccessories(byQuantity(line.quantita));
+        list.expandAccessories(quote::byQuantity(line.quantita));
     }
 }
 

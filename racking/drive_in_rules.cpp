@@ -23,7 +23,7 @@ void scaleByMeasure(FamilyList& list)
     row.price *= millimetres;
     row.measure = 0;
     row.emptyMeasure = true;
-    list.expandAccessories([quantita, millimetres](double current, int count) {
+    list.expandAccessories([quantita, millimetres](double current, int count, int) {
         return current + count * quantita * millimetres;
     });
 }
@@ -40,7 +40,7 @@ void applyDriveInRules(const RackingRun& run, FamilyList& list)
     } else if (line.codice.startsWith(QLatin1String("F0802"))) {
         addFirstAccessory(run, list);
     } else {
-        list.expandAccessories(byQuantity(line.quantita));
+        list.expandAccessories(quote::byQuantity(line.quantita));
     }
 }
 

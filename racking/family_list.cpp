@@ -2,6 +2,8 @@
 
 #include "common/rounding.h"
 
+#include <functional>
+
 namespace zuvo::racking {
 
 using quote::QuoteRow;
@@ -25,14 +27,9 @@ void FamilyList::addLine(const quote::OrderLine& order)
     rows_.append(row);
 }
 
-std::optional<qsizetype> FamilyList::search(const QString& code, bool includeCurrentRow) const
+std::optional<qsizetype> FamilyList::search(const QString& code, quote::SearchRange range) const
 {
-    const qsizetype end = includeCurrentRow ? rows_.size() : rows_.size() - 1;
-    for (qsizetype i = end - 1; i >= 0; --i) {
-        if (rows_[i].code == code)
-            return i;
-    }
-    return std::nullopt;
+    return quote::lastIndexOfCode(rows_, code, range);
 }
 
 void FamilyList::deleteLine()
@@ -66,35 +63,25 @@ void FamilyList::replaceLine(const QString& code, double quantity)
     rows_.last() = lookedUpRow(code, quantity);
 }
 
-void FamilyList::addToRow(const QString& code, const RowQuantity& quantity)
+void FamilyList::addToRow(const QString& code, const quote::RowQuantity& quantity)
 {
-    if (const auto found = search(code, true))
-        rows_[*found].quantity = quantity(rows_[*found].quantity);
-    else
-        newRow(code, quantity(0));
+    quote::addToCodeRow(rows_, code, quantity, std::bind_front(&FamilyList::lookedUpRow, this));
 }
 
-void FamilyList::addToAccessoryRow(const QString& code, double count,
-                                   const AccessoryQuantity& quantity)
+void FamilyList::expandAccessories(const quote::AccessoryQuantity& quantity)
 {
-    addToRow(code, [&](double current) { return quantity(current, int(count)); });
-}
-
-void FamilyList::expandAccessories(const AccessoryQuantity& quantity)
-{
-    const auto codes = line_.article.cacc;
-    const auto counts = line_.article.nAcc;
-    for (int i = 1; counts[i] != 0; ++i)
-        addToAccessoryRow(codes[i], counts[i], quantity);
+    quote::walkAccessories(rows_, line_.article.cacc, line_.article.nAcc, {
+        .quantity = quantity,
+        .newRow = std::bind_front(&FamilyList::lookedUpRow, this),
+    });
 }
 
 void FamilyList::addAccessory(int element)
 {
-    const QString code = line_.article.cacc[element];
     const int count = line_.article.nAcc[element];
-    if (code.isEmpty())
-        return;
-    addToAccessoryRow(code, count, byQuantity(line_.quantita));
+    const double quantita = line_.quantita;
+    addToRow(line_.article.cacc[element],
+             [count, quantita](double current) { return current + count * quantita; });
 }
 
 void FamilyList::mergeMetreRun(const QString& target)
@@ -102,7 +89,7 @@ void FamilyList::mergeMetreRun(const QString& target)
     if (line_.lunghezza == 0)
         return;
     const double metres = line_.quantita * line_.lunghezza;
-    if (const auto found = search(target, false)) {
+    if (const auto found = search(target, quote::SearchRange::BeforeLastRow)) {
         QuoteRow& run = rows_[*found];
         if (!run.hasMeasure())
             return;

@@ -3,10 +3,11 @@
 #include "database/price_list.h"
 #include "order_reading/article_lookup.h"
 #include "order_reading/order_file.h"
+#include "quote_sheet/accessory_walk.h"
 #include "quote_sheet/quote_row.h"
+#include "quote_sheet/row_by_code.h"
 
 #include <QList>
-#include <functional>
 #include <optional>
 
 namespace zuvo::racking {
@@ -19,19 +20,6 @@ struct CurrentLine {
     double quantita = 0;
     quote::Article article;
 };
-
-// The quantity an accessory row gets from the row's current quantity (0 for a new row) and
-// the accessory's count.
-using AccessoryQuantity = std::function<double(double current, int count)>;
-
-// The quantity a row gets from its current quantity (0 for a new row).
-using RowQuantity = std::function<double(double current)>;
-
-// Adds `count` accessories for each of the line's `quantita` pieces.
-inline AccessoryQuantity byQuantity(double quantita)
-{
-    return [quantita](double current, int count) { return current + count * quantita; };
-}
 
 // One family's article list while its order lines are read, kept in memory: the current
 // line's base row is always the last row, rules add rows below it or remove it.
@@ -46,9 +34,8 @@ public:
     // Looks the line's code up and appends its base row.
     void addLine(const quote::OrderLine& order);
 
-    // The index of the last row with exactly this code, the current line's base row
-    // included or not.
-    std::optional<qsizetype> search(const QString& code, bool includeCurrentRow) const;
+    // The index of the last row in `range` with exactly this code.
+    std::optional<qsizetype> search(const QString& code, quote::SearchRange range) const;
     // The current line's row, while no rule has added rows below it.
     quote::QuoteRow& currentRow() { return rows_.last(); }
     // Removes the current line's row.
@@ -58,11 +45,11 @@ public:
     // Writes such a row over the current line's row.
     void replaceLine(const QString& code, double quantity);
     // Gives the last row of `code` (the current line's row included) its new quantity, or
-    // appends a row of the code with the quantity of a new row.
-    void addToRow(const QString& code, const RowQuantity& quantity);
+    // appends a row of the code with the quantity of a new row; an empty code adds nothing.
+    void addToRow(const QString& code, const quote::RowQuantity& quantity);
     // Adds or increases a row for each of the article's accessories, up to the first count
-    // of 0; the counts are taken once, before the first row is written.
-    void expandAccessories(const AccessoryQuantity& quantity);
+    // of 0, skipping those without a code.
+    void expandAccessories(const quote::AccessoryQuantity& quantity);
     // Adds or increases the row of accessory `element` alone by its count x the quantity,
     // a count of 0 included; nothing when the code is empty.
     void addAccessory(int element);
@@ -73,7 +60,6 @@ public:
 
 private:
     quote::QuoteRow lookedUpRow(const QString& code, double quantity);
-    void addToAccessoryRow(const QString& code, double count, const AccessoryQuantity& quantity);
 
     const db::PriceList& priceList_;
     QList<quote::QuoteRow> rows_;

@@ -39,7 +39,9 @@ void substituteKit(FamilyList& list)
     bool kitHoldsRow = true;
     for (int i = 1; kit.nAcc[i] != 0; ++i) {
         const double quantity = kit.nAcc[i] * quantita;
-        if (const auto found = list.search(kit.cacc[i], !kitHoldsRow)) {
+        const auto range = kitHoldsRow ? quote::SearchRange::BeforeLastRow
+                                       : quote::SearchRange::WholeList;
+        if (const auto found = list.search(kit.cacc[i], range)) {
             list.rows()[*found].quantity += quantity;
         } else if (kitHoldsRow) {
             list.replaceLine(kit.cacc[i], quantity);

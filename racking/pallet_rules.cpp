@@ -17,14 +17,14 @@ void addFirstAccessory(const RackingRun& run, FamilyList& list)
         list.addAccessory(1);
 }
 
-AccessoryQuantity palletAccessoryQuantity(double quantita, double lunghezza)
+quote::AccessoryQuantity palletAccessoryQuantity(double quantita, double lunghezza)
 {
     if (lunghezza != 0) {
-        return [quantita, lunghezza](double current, int count) {
+        return [quantita, lunghezza](double current, int count, int) {
             return roundHalfEven(current + count * quantita * lunghezza);
         };
     }
-    return byQuantity(quantita);
+    return quote::byQuantity(quantita);
 }
 
 bool applyRackingCodeRule(FamilyList& list)

@@ -23,6 +23,6 @@ void addFirstAccessory(const RackingRun& run, FamilyList& list);
 
 // Accessory quantities of pallet racking: by length and rounded when the line has one,
 // else by quantity.
-AccessoryQuantity palletAccessoryQuantity(double quantita, double lunghezza);
+quote::AccessoryQuantity palletAccessoryQuantity(double quantita, double lunghezza);
 
 } // namespace zuvo::racking

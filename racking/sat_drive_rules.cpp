@@ -35,7 +35,7 @@ void addGuideAccessories(FamilyList& list)
 {
     const double metri = list.line().quantita * list.line().lunghezza;
     list.mergeMetreRun(list.line().codice);
-    list.expandAccessories([metri](double current, int count) {
+    list.expandAccessories([metri](double current, int count, int) {
         return roundHalfEven(current + count * metri);
     });
 }
@@ -49,7 +49,7 @@ void setShareOnTotalMetres(FamilyList& list)
     const double before = metresOf(list, codice, false);
     list.mergeMetreRun(codice);
     const double after = metresOf(list, codice, true);
-    list.expandAccessories([before, after](double current, int count) {
+    list.expandAccessories([before, after](double current, int count, int) {
         return current + roundHalfEven(count * after) - roundHalfEven(count * before);
     });
 }
@@ -68,7 +68,7 @@ void applySatDriveRules(const RackingRun& run, FamilyList& list)
     } else if (takesOneAccessory(line.codice)) {
         addFirstAccessory(run, list);
     } else {
-        list.expandAccessories(byQuantity(line.quantita));
+        list.expandAccessories(quote::byQuantity(line.quantita));
     }
 }
 

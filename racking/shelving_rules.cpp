@@ -7,7 +7,7 @@ namespace zuvo::racking {
 void applyShelvingRules(FamilyList& list)
 {
     if (!applyRackingCodeRule(list))
-        list.expandAccessories(byQuantity(list.line().quantita));
+        list.expandAccessories(quote::byQuantity(list.line().quantita));
 }
 
 } // namespace zuvo::racking

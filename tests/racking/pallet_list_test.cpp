@@ -91,6 +91,26 @@ TEST_F(PalletList, AntAfterTheChosenAccessoryLineChangesNothingWritten)
     EXPECT_EQ(text(14, 1), QString());
 }
 
+// An accessory without a code is none: it adds no row, and the accessories after it still do.
+TEST_F(PalletList, AnAccessoryWithoutCodeAddsNoRow)
+{
+    setPrices({
+        {QStringLiteral("MONT03"), 10, 10,
+         {{QStringLiteral("ACC3"), 1}, {QString(), 2}, {QStringLiteral("ACC4"), 3}}},
+        {QStringLiteral("ACC3"), 5, 11, {}},
+        {QStringLiteral("ACC4"), 2, 12, {}},
+    });
+    writeFamily(Family::Pallet, {orderLine(QStringLiteral("MONT03"), 0, QStringLiteral("2"))});
+    run();
+
+    expectRows(10, {
+        {QStringLiteral("MONT03"), 2, QStringLiteral(" "), 20},
+        {QStringLiteral("ACC3"), 2, QStringLiteral(" "), 10},
+        {QStringLiteral("ACC4"), 6, QStringLiteral(" "), 12},
+    });
+    EXPECT_EQ(text(13, 1), QString());
+}
+
 class PricingPass : public TavreloRun {
 protected:
     void SetUp() override
