@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mezzanine_rules/grouped_articles.h"
 #include "mezzanine_costs/mezzanine_run.h"
+#include "mezzanine_rules/grouped_articles.h"
 
 namespace zuvo::mezzanine {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "database/price_list.h"
-#include "mezzanine_rules/article_reader.h"
 #include "mezzanine_costs/cost_sheet_body.h"
+#include "mezzanine_rules/article_reader.h"
 #include "quote_sheet/pricing.h"
 #include "spreadsheet/sheet.h"
 

@@ -4,15 +4,15 @@
 #include "common/data_folder.h"
 #include "database/database.h"
 #include "mezzanine_costs/accessory_groups.h"
-#include "mezzanine_rules/article_reader.h"
 #include "mezzanine_costs/conditions_block.h"
 #include "mezzanine_costs/document_total.h"
 #include "mezzanine_costs/fee_row.h"
 #include "mezzanine_costs/mezzanine_totals.h"
 #include "mezzanine_costs/page_layout.h"
+#include "mezzanine_rules/article_reader.h"
+#include "quote_run/quotation_run.h"
 #include "quote_sheet/customer_header.h"
 #include "quote_sheet/pricing.h"
-#include "quote_run/quotation_run.h"
 
 namespace zuvo::mezzanine {
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "database/price_list.h"
-#include "mezzanine_rules/article_reader.h"
 #include "mezzanine_letter/letter_values.h"
-#include "quote_sheet/pricing.h"
+#include "mezzanine_rules/article_reader.h"
 #include "quote_run/quote_request.h"
+#include "quote_sheet/pricing.h"
 #include "spreadsheet/sheet.h"
 
 namespace zuvo::letter {

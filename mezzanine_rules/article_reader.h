@@ -2,8 +2,8 @@
 
 #include "database/price_list.h"
 #include "mezzanine_rules/line_state.h"
-#include "quote_sheet/article_list.h"
 #include "order_reading/order_file.h"
+#include "quote_sheet/article_list.h"
 
 #include <QList>
 #include <QString>

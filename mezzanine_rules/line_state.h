@@ -1,9 +1,9 @@
 #pragma once
 
 #include "database/price_list.h"
-#include "quote_sheet/article_list.h"
 #include "order_reading/article_lookup.h"
 #include "order_reading/order_file.h"
+#include "quote_sheet/article_list.h"
 
 #include <QString>
 #include <optional>

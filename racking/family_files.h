@@ -1,7 +1,7 @@
 #pragma once
 
-#include "quote_run/consumed_files.h"
 #include "order_reading/order_file.h"
+#include "quote_run/consumed_files.h"
 #include "racking/family.h"
 
 #include <QList>

@@ -1,9 +1,9 @@
 #include "mezzanine_costs/accessory_groups.h"
 #include "mezzanine_costs/body_writer.h"
-#include "mezzanine_rules/documentation_fee.h"
 #include "mezzanine_costs/fee_row.h"
 #include "mezzanine_costs/mezzanine_totals.h"
 #include "mezzanine_costs/page_blocks.h"
+#include "mezzanine_rules/documentation_fee.h"
 
 #include <gtest/gtest.h>
 

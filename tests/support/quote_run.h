@@ -2,9 +2,9 @@
 
 #include "quote_run/hand_over.h"
 #include "quote_run/office_source.h"
+#include "quote_run/quote_request.h"
 #include "spreadsheet/workbook.h"
 #include "tests/support/temp_data_folder.h"
-#include "quote_run/quote_request.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "database/customer.h"
-#include "window/form1.h"
 #include "quote_run/quote_request.h"
+#include "window/form1.h"
 
 #include <QByteArray>
 #include <QStringList>
