@@ -47,10 +47,11 @@ void readCounts(const QSqlQuery& query, PriceTable table, PriceRecord& record)
         try {
             record.n[i] = toInt16HalfEven(value.toDouble());
         } catch (const Failure&) {
-            record.countProblems[i] = QStringLiteral("Nella tabella %1 il codice \"%2\" ha N%3 = %4, "
-                                                     "fuori dall'intervallo -32768..32767.")
-                                          .arg(tableName(table), record.codice,
-                                               QString::number(i + 1), value.toString());
+            record.countProblems[i] =
+                QStringLiteral("Nella tabella %1 il codice \"%2\" ha N%3 = %4, fuori "
+                               "dall'intervallo -32768..32767.")
+                    .arg(tableName(table), record.codice, QString::number(i + 1),
+                         value.toString());
         }
     }
 }

@@ -21,7 +21,8 @@ LetterValues computeOnScratchSheet(sheet::Office& office, const db::PriceList& p
                                    const QList<quote::OrderLine>& orders,
                                    const quote::QuoteRequest& request)
 {
-    return sheet::withUntitledCopy(office, dataFile(files::kQuoteTemplate), [&](sheet::Workbook& scratch) {
+    const QString quoteTemplate = dataFile(files::kQuoteTemplate);
+    return sheet::withUntitledCopy(office, quoteTemplate, [&](sheet::Workbook& scratch) {
         return fillScratchQuoteSheet(scratch.activeSheet(), priceList, orders, request);
     });
 }

@@ -13,7 +13,8 @@ bool applySeismicRule(LineState& state)
     const quote::Article& article = state.article;
     const int index = state.sismico == 0 ? 1 : 2;
     const double quantity = article.nAcc[index] * state.line.quantita;
-    const bool appended = mergeAccessory(state.list, state.priceList, article.cacc[index], quantity);
+    const bool appended =
+        mergeAccessory(state.list, state.priceList, article.cacc[index], quantity);
     // The third accessory is counted once, from the line that first brings the second one.
     if (appended && index == 2)
         appendAccessory(state.list, state.priceList, article.cacc[3], std::floor(quantity / 25) + 1);

@@ -10,7 +10,8 @@ using sheet::RangeAddress;
 
 QString assemblyTerm(const std::optional<QString>& charge)
 {
-    return QStringLiteral("Posa in opera (a locali liberi): ") + charge.value_or(QStringLiteral("ESCLUSA"));
+    return QStringLiteral("Posa in opera (a locali liberi): ")
+           + charge.value_or(QStringLiteral("ESCLUSA"));
 }
 
 QString safetyTerm(const std::optional<QString>& charge)

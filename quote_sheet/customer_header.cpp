@@ -2,7 +2,8 @@
 
 namespace zuvo::quote {
 
-void writeCustomerBlock(sheet::Sheet& sheet, int firstRow, int column, const db::Customer& customer)
+void writeCustomerBlock(sheet::Sheet& sheet, int firstRow, int column,
+                        const db::Customer& customer)
 {
     using sheet::CellInput;
     sheet.writeBlock(firstRow, column,
