@@ -33,8 +33,8 @@ struct SeismicData {
 
 // Reads the seismic data file "dscheda.txt" when it is in the data folder, before the quote
 // number is raised; then "SchedaSism.xlsx" must be there too. Nothing when there is no
-// seismic data. Throws zuvo::Failure when the template is missing, the file cannot be read or its E25 value
-// gives E48 out of range.
+// seismic data. Throws zuvo::Failure when the template is missing, the file cannot be read
+// or its E25 value gives E48 out of range.
 std::optional<Stamped<SeismicData>> readSeismicData();
 
 // Before the quote number is raised: opens "SchedaSism.xlsx" and checks that its sheet is
