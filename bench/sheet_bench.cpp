@@ -4,6 +4,7 @@
 // Usage: zuvo-bench-sheet [template.xlsx]
 
 #include "common/failure.h"
+#include "quote_sheet/pricing.h"
 #include "spreadsheet/office.h"
 
 #include <QElapsedTimer>
@@ -27,7 +28,7 @@ CellRow quoteRow(int index)
             CellInput::of(1.25 + index % 3),
             CellInput::of(12.5 + index),
             CellInput::nothing(),
-            CellInput::formula(QStringLiteral("=RC3*RC4*RC5-RC3*RC4*RC5*RC6/100"))};
+            CellInput::formula(zuvo::quote::amountFormula(true, true))};
 }
 
 zuvo::sheet::Workbook openWorkbook(zuvo::sheet::Office& office, int argc, char** argv)
