@@ -18,4 +18,12 @@ private:
     QString message_;
 };
 
+// A run stopped before it used anything up: the reason, and that no quotation was made and
+// no data file consumed.
+inline Failure failureBeforeAnythingUsed(const QString& reason)
+{
+    return Failure(reason + QStringLiteral(" Nessun preventivo è stato generato e nessun file è "
+                                           "stato consumato."));
+}
+
 } // namespace zuvo

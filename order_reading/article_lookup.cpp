@@ -32,9 +32,7 @@ void requireUsableRecords(const db::PriceList& priceList, const QList<OrderLine>
         if (!record)
             continue;
         if (const QString problem = record->firstCountProblem(); !problem.isEmpty()) {
-            throw Failure(problem
-                          + QStringLiteral(" Correggere il listino: nessun preventivo è stato "
-                                           "generato e nessun file è stato consumato."));
+            throw failureBeforeAnythingUsed(problem + QStringLiteral(" Correggere il listino."));
         }
     }
 }

@@ -56,11 +56,11 @@ OrderFile readOrderFile(const QString& path)
             if (auto order = parseOrderLine(lines[i]))
                 orders.append(*order);
         } catch (const Failure& broken) {
-            throw Failure(QStringLiteral("Nel file \"%1\", riga %2, %3: correggere il file. "
-                                         "Nessun preventivo è stato generato.")
-                              .arg(QFileInfo(path).fileName())
-                              .arg(i + 1)
-                              .arg(broken.message()));
+            throw failureBeforeAnythingUsed(
+                QStringLiteral("Nel file \"%1\", riga %2, %3: correggere il file.")
+                    .arg(QFileInfo(path).fileName())
+                    .arg(i + 1)
+                    .arg(broken.message()));
         }
     }
     return {orders, file.stamp};

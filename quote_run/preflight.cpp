@@ -16,9 +16,8 @@ void requireDataFiles(const QStringList& names)
     }
     if (missing.isEmpty())
         return;
-    throw Failure(QStringLiteral("Manca nella cartella dati %1: %2. Nessun preventivo è stato "
-                                 "generato e nessun file è stato consumato.")
-                      .arg(dataFolder(), missing.join(QStringLiteral(", "))));
+    throw failureBeforeAnythingUsed(QStringLiteral("Manca nella cartella dati %1: %2.")
+                                        .arg(dataFolder(), missing.join(QStringLiteral(", "))));
 }
 
 } // namespace zuvo::quote

@@ -20,10 +20,10 @@ FamilyOrders readFamilyFiles(quote::ConsumedFiles& consumed)
         any = true;
     }
     if (!any) {
-        throw Failure(QStringLiteral("Nella cartella dati %1 non c'è nessun file di famiglia da "
-                                     "quotare (fppord.txt, fleord.txt, fdrord.txt, fsdord.txt, "
-                                     "fclord.txt). Nessun preventivo è stato generato.")
-                          .arg(dataFolder()));
+        throw failureBeforeAnythingUsed(
+            QStringLiteral("Nella cartella dati %1 non c'è nessun file di famiglia da quotare "
+                           "(fppord.txt, fleord.txt, fdrord.txt, fsdord.txt, fclord.txt).")
+                .arg(dataFolder()));
     }
     return orders;
 }

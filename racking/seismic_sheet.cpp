@@ -23,13 +23,6 @@ const QString kSeismicSheet = QStringLiteral("Scheda");
 constexpr int kColumnE = 5;
 constexpr int kFirstPairRow = 22;
 
-// Seismic data the run cannot use stop it before anything is used up.
-[[noreturn]] void refuse(const QString& reason)
-{
-    throw Failure(reason + QStringLiteral(" Nessun preventivo è stato generato e nessun file è "
-                                          "stato consumato."));
-}
-
 // Hands out the file's lines one by one; past its end there are none, and the cells they
 // would fill stay as the template has them.
 class LineReader {
@@ -70,9 +63,10 @@ void deriveFrom(const QString& e25Line, SeismicData& data)
     try {
         data.e48 = toInt16HalfEven(valoreE25 / 65);
     } catch (const Failure&) {
-        refuse(QStringLiteral("Il valore \"%1\" che \"%2\" dà per la cella E25, diviso per 65, "
-                              "non è compreso fra -32768 e 32767.")
-                   .arg(e25Line, files::kSeismicData));
+        throw failureBeforeAnythingUsed(
+            QStringLiteral("Il valore \"%1\" che \"%2\" dà per la cella E25, diviso per 65, "
+                           "non è compreso fra -32768 e 32767.")
+                .arg(e25Line, files::kSeismicData));
     }
 }
 
@@ -111,8 +105,9 @@ int templateColumns(sheet::Office& office)
     return sheet::withUntitledCopy(office, dataFile(files::kSeismicTemplate),
                                    [](sheet::Workbook& source) {
         if (!source.sheetNames().contains(kTemplateSheet))
-            refuse(QStringLiteral("\"%1\" non contiene il foglio \"%2\" della scheda sismica.")
-                       .arg(files::kSeismicTemplate, kTemplateSheet));
+            throw failureBeforeAnythingUsed(
+                QStringLiteral("\"%1\" non contiene il foglio \"%2\" della scheda sismica.")
+                    .arg(files::kSeismicTemplate, kTemplateSheet));
         return source.sheet(kTemplateSheet).columnCount();
     });
 }
@@ -168,10 +163,11 @@ void checkSeismicTemplate(sheet::Office& office, const SeismicData& data)
     const QString pairs = std::isfinite(data.statedPairs)
                               ? QString::number(data.statedPairs, 'g', 15)
                               : QStringLiteral("infinite");
-    refuse(QStringLiteral("\"%1\" chiede alla riga 2 %2 coppie di valori, ma la scheda sismica "
-                          "ne può contenere al massimo %3 (una per colonna, dalla E all'ultima).")
-               .arg(files::kSeismicData, pairs)
-               .arg(pairColumns));
+    throw failureBeforeAnythingUsed(
+        QStringLiteral("\"%1\" chiede alla riga 2 %2 coppie di valori, ma la scheda sismica "
+                       "ne può contenere al massimo %3 (una per colonna, dalla E all'ultima).")
+            .arg(files::kSeismicData, pairs)
+            .arg(pairColumns));
 }
 
 void addSeismicSheet(sheet::Office& office, sheet::Workbook& quotation,
