@@ -29,8 +29,17 @@ struct Stamped {
 FileStamp stampOf(const QFileInfo& file);
 QByteArray contentHashOf(const QByteArray& bytes);
 
-// Whether the file at the stamp's path is still the one stamped; false when it is gone or
-// cannot be read.
-bool isStill(const FileStamp& stamp);
+// What the file at a stamp's path is now.
+struct FileCheck {
+    enum Outcome { Unchanged, Changed, Unreadable };
+    Outcome outcome = Changed;
+    // Why it could not be looked at, for Unreadable.
+    QString error;
+};
+
+// Whether the file at the stamp's path is still the one stamped. One gone or rewritten is
+// Changed; one that cannot be examined (an I/O error, permissions) is Unreadable, since
+// nobody can tell whether it is still the file stamped.
+FileCheck checkAgainst(const FileStamp& stamp);
 
 } // namespace zuvo

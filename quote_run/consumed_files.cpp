@@ -38,13 +38,19 @@ void ConsumedFiles::deleteUnchanged() const
 {
     QStringList leftBehind;
     for (const FileStamp& stamp : files_) {
-        if (!isStill(stamp))
+        const FileCheck check = checkAgainst(stamp);
+        const QString name = QFileInfo(stamp.path).fileName();
+        if (check.outcome == FileCheck::Unreadable) {
+            leftBehind << QStringLiteral("\"%1\" (non si è potuto rileggerlo per verificare "
+                                         "che fosse ancora quello letto: %2)")
+                              .arg(name, check.error);
+            continue;
+        }
+        if (check.outcome == FileCheck::Changed)
             continue;
         QFile file(stamp.path);
-        if (!file.remove() && file.exists()) {
-            leftBehind << QStringLiteral("\"%1\" (%2)")
-                              .arg(QFileInfo(stamp.path).fileName(), file.errorString());
-        }
+        if (!file.remove() && file.exists())
+            leftBehind << QStringLiteral("\"%1\" (%2)").arg(name, file.errorString());
     }
     if (!leftBehind.isEmpty())
         throw FailureAfterHandOver(leftBehindMessage(leftBehind));

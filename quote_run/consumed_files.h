@@ -26,8 +26,8 @@ public:
     void addUnread(const QString& name);
 
     // Deletes, in the order noted, each file that is still as noted. The quotation is with
-    // the user by now: a file that cannot be deleted ends the run with
-    // FailureAfterHandOver, naming it, once the others have gone.
+    // the user by now: a file that cannot be deleted, or cannot be read back to tell, ends
+    // the run with FailureAfterHandOver, naming it, once the others have gone.
     void deleteUnchanged() const;
 
 private:

@@ -2,18 +2,18 @@
 
 #include "common/failure.h"
 #include "common/replace_file.h"
+#include "quote_run/number_lock.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <cmath>
 
 namespace zuvo::quote {
 
 namespace {
 
-constexpr int kLockWaitMs = 15000;
+constexpr std::chrono::seconds kLockWait{15};
 
 double nextNumber(const sheet::Cell& current, const QString& cell, const QString& fileName)
 {
@@ -39,16 +39,7 @@ double raiseRunningNumber(sheet::Office& office, const QString& templatePath,
                           const QStringList& cells)
 {
     const QFileInfo info(templatePath);
-    QLockFile lock(templatePath + QStringLiteral(".lock"));
-    // The lock is held while the office opens and saves the template, which can stall: Qt's
-    // default would break a lock older than 30 s even while its owner lives. Only a lock
-    // whose owner is gone is broken.
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(kLockWaitMs)) {
-        throw Failure(QStringLiteral("Il numero progressivo di \"%1\" è in uso da un altro "
-                                     "programma: riprovare tra qualche istante.")
-                          .arg(info.fileName()));
-    }
+    const NumberLock lock(templatePath, kLockWait);
     sheet::Workbook workbook = office.open(templatePath);
     const QString newFile = info.dir().filePath(QStringLiteral(".~") + info.fileName());
     double number = 0;

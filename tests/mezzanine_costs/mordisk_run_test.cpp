@@ -1,6 +1,6 @@
 #include "tests/mezzanine_costs/mordisk_fixture.h"
 #include "tests/support/office_environment.h"
-#include "tests/support/read_only_folder.h"
+#include "tests/support/restricted_permissions.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -205,8 +205,10 @@ TEST_F(MordiskBasics, FilesRewrittenDuringTheHandOverStay)
 TEST_F(MordiskBasics, AFileThatCannotBeDeletedIsReported)
 {
     writeOrders({QStringLiteral("ZT350      00000000 1")});
-    std::optional<ReadOnlyFolder> readOnly;
-    duringHandOver = [&] { readOnly.emplace(folder.path()); };
+    std::optional<RestrictedPermissions> readOnly;
+    duringHandOver = [&] {
+        readOnly.emplace(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    };
     try {
         run(request(), /*cancelSaveAs=*/true);
         ADD_FAILURE() << "the run passed over the file it could not delete";
@@ -254,6 +256,21 @@ TEST_F(MordiskBasics, ANumberLockHeldForOverHalfAMinuteIsNotTaken)
     EXPECT_TRUE(runExpectingFailure(request()).contains(QStringLiteral("in uso")));
     EXPECT_EQ(templateNumber(), 7);
     EXPECT_TRUE(dataFileExists(QStringLiteral("codord.txt")));
+}
+
+// A power loss can leave the lock file empty: an hour later it is nobody's.
+TEST_F(MordiskBasics, AnEmptyNumberLockAnHourOldIsBroken)
+{
+    setTemplateNumber(7);
+    writeOrders({QStringLiteral("ZT350      00000000 1")});
+    QFile lock(folder.file(QStringLiteral("SchedaScaff.xlsx.lock")));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+    lock.close();
+    run(request());
+    EXPECT_EQ(templateNumber(), 8);
+    EXPECT_FALSE(dataFileExists(QStringLiteral("SchedaScaff.xlsx.lock")));
 }
 
 TEST_F(MordiskBasics, ARecordWithACountOutOfRangeStopsOnlyTheOrdersThatUseIt)

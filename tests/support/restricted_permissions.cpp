@@ -1,4 +1,4 @@
-#include "tests/support/read_only_folder.h"
+#include "tests/support/restricted_permissions.h"
 
 #include <QFile>
 #include <linux/capability.h>
@@ -28,16 +28,17 @@ struct ThreadCapabilities {
 
 } // namespace
 
-ReadOnlyFolder::ReadOnlyFolder(const QString& path)
+RestrictedPermissions::RestrictedPermissions(const QString& path,
+                                             QFileDevice::Permissions permissions)
     : path_(path), permissions_(QFile::permissions(path))
 {
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(path, permissions);
     ThreadCapabilities capabilities;
     effectiveCapabilities_ = capabilities.data[0].effective;
     capabilities.setEffective(effectiveCapabilities_ & ~kOverridingPermissions);
 }
 
-ReadOnlyFolder::~ReadOnlyFolder()
+RestrictedPermissions::~RestrictedPermissions()
 {
     ThreadCapabilities().setEffective(effectiveCapabilities_);
     QFile::setPermissions(path_, permissions_);

@@ -1,0 +1,102 @@
+#include "quote_run/number_lock.h"
+
+#include "common/failure.h"
+
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdlib>
+
+namespace zuvo::quote {
+
+namespace {
+
+// How long one attempt waits before the lock is looked at again.
+constexpr std::chrono::milliseconds kRetry{500};
+
+bool recordsNoOwner(const QLockFile& lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    return !lock.getLockInfo(&pid, &host, &program);
+}
+
+// A lock file that records no owner and has not been written for a while; a time in the
+// future (a clock set back) does not make it young.
+bool isAbandoned(const QLockFile& lock, const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile() || !recordsNoOwner(lock))
+        return false;
+    const qint64 ageMs = file.lastModified().msecsTo(QDateTime::currentDateTime());
+    return std::chrono::milliseconds(std::abs(ageMs)) > NumberLock::kAbandonedAfter;
+}
+
+// Breaks an abandoned lock, under a second lock so that two programs cannot both break it
+// and one of them remove the other's fresh lock.
+void breakIfAbandoned(QLockFile& lock, const QString& path)
+{
+    if (!isAbandoned(lock, path))
+        return;
+    QLockFile breaking(path + QStringLiteral(".rmlock"));
+    if (breaking.tryLock() && isAbandoned(lock, path))
+        lock.removeStaleLockFile();
+}
+
+// Who holds the lock, as its file records it, and when the file may go.
+QString ownerOf(const QLockFile& lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (!lock.getLockInfo(&pid, &host, &program)) {
+        return QStringLiteral("che non indica il programma che lo tiene: se nessun programma di "
+                              "preventivi è in esecuzione, il file può essere eliminato");
+    }
+    return QStringLiteral("tenuto dal programma \"%1\" (processo %2 sul computer \"%3\"): se quel "
+                          "programma non è più in esecuzione, il file può essere eliminato")
+        .arg(program, QString::number(pid), host);
+}
+
+Failure lockHeld(const QLockFile& lock, const QFileInfo& templateFile, const QString& path)
+{
+    return Failure(QStringLiteral("Il numero progressivo di \"%1\" è in uso da un altro programma: "
+                                  "riprovare tra qualche istante. Il blocco è il file \"%2\" nella "
+                                  "cartella dati %3, %4.")
+                       .arg(templateFile.fileName(), QFileInfo(path).fileName(),
+                            QDir::toNativeSeparators(templateFile.absolutePath()), ownerOf(lock)));
+}
+
+Failure lockNotCreated(const QFileInfo& templateFile, const QString& path)
+{
+    return Failure(QStringLiteral("Non è possibile creare il file di blocco \"%1\" nella cartella "
+                                  "dati %2, che protegge il numero progressivo di \"%3\": "
+                                  "verificare che la cartella sia scrivibile.")
+                       .arg(QFileInfo(path).fileName(),
+                            QDir::toNativeSeparators(templateFile.absolutePath()),
+                            templateFile.fileName()));
+}
+
+} // namespace
+
+NumberLock::NumberLock(const QString& templatePath, std::chrono::milliseconds wait)
+    : path_(templatePath + QStringLiteral(".lock")), lock_(path_)
+{
+    // Qt's default would break a lock older than 30 s even while its owner lives.
+    lock_.setStaleLockTime(0);
+    const QDeadlineTimer deadline(wait);
+    for (;;) {
+        breakIfAbandoned(lock_, path_);
+        if (lock_.tryLock(std::min(kRetry, wait)))
+            return;
+        if (lock_.error() != QLockFile::LockFailedError)
+            throw lockNotCreated(QFileInfo(templatePath), path_);
+        if (deadline.hasExpired())
+            throw lockHeld(lock_, QFileInfo(templatePath), path_);
+    }
+}
+
+} // namespace zuvo::quote
