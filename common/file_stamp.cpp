@@ -3,22 +3,24 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace zuvo {
 
 namespace {
 
-// Changed when nothing is at the path, Unreadable when it cannot be examined, else
-// Unchanged: QFileInfo takes a path it cannot examine for an absent one.
-FileCheck checkPresence(const QString& path)
+// What a file that is not there has become: Changed when nothing is at the path,
+// Unreadable when the path cannot be examined (QFileInfo takes such a path for an absent
+// one); none while the file is there.
+std::optional<FileCheck> absenceOf(const QString& path)
 {
     std::error_code error;
     if (std::filesystem::exists(QFile::encodeName(path).toStdString(), error))
-        return {FileCheck::Unchanged, {}};
+        return std::nullopt;
     if (error)
-        return {FileCheck::Unreadable, QString::fromStdString(error.message())};
-    return {FileCheck::Changed, {}};
+        return FileCheck{FileCheck::Unreadable, QString::fromStdString(error.message())};
+    return FileCheck{FileCheck::Changed, {}};
 }
 
 } // namespace
@@ -35,8 +37,8 @@ QByteArray contentHashOf(const QByteArray& bytes)
 
 FileCheck checkAgainst(const FileStamp& stamp)
 {
-    if (const FileCheck gone = checkPresence(stamp.path); gone.outcome != FileCheck::Unchanged)
-        return gone;
+    if (const std::optional<FileCheck> absent = absenceOf(stamp.path))
+        return *absent;
     const QFileInfo now(stamp.path);
     if (!now.isFile() || now.size() != stamp.size || now.lastModified() != stamp.modified)
         return {FileCheck::Changed, {}};
@@ -45,8 +47,8 @@ FileCheck checkAgainst(const FileStamp& stamp)
     QFile file(stamp.path);
     if (!file.open(QIODevice::ReadOnly)) {
         // Removed since it was looked at: gone, not unreadable.
-        if (const FileCheck gone = checkPresence(stamp.path); gone.outcome == FileCheck::Changed)
-            return gone;
+        if (const std::optional<FileCheck> absent = absenceOf(stamp.path))
+            return *absent;
         return {FileCheck::Unreadable, file.errorString()};
     }
     const QByteArray bytes = file.readAll();

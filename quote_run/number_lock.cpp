@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace zuvo::quote {
 
@@ -16,20 +17,24 @@ namespace {
 // How long one attempt waits before the lock is looked at again.
 constexpr std::chrono::milliseconds kRetry{500};
 
-bool recordsNoOwner(const QLockFile& lock)
+// The owner a lock file records, as the user reads it; none when it records none readable.
+std::optional<QString> recordedOwner(const QLockFile& lock)
 {
     qint64 pid = 0;
     QString host;
     QString program;
-    return !lock.getLockInfo(&pid, &host, &program);
+    if (!lock.getLockInfo(&pid, &host, &program))
+        return std::nullopt;
+    return QStringLiteral("\"%1\" (processo %2 sul computer \"%3\")")
+        .arg(program, QString::number(pid), host);
 }
 
 // A lock file that records no owner and has not been written for a while; a time in the
 // future (a clock set back) does not make it young.
-bool isAbandoned(const QLockFile& lock, const QString& path)
+bool isAbandoned(const QLockFile& lock)
 {
-    const QFileInfo file(path);
-    if (!file.isFile() || !recordsNoOwner(lock))
+    const QFileInfo file(lock.fileName());
+    if (!file.isFile() || recordedOwner(lock))
         return false;
     const qint64 ageMs = file.lastModified().msecsTo(QDateTime::currentDateTime());
     return std::chrono::milliseconds(std::abs(ageMs)) > NumberLock::kAbandonedAfter;
@@ -37,45 +42,43 @@ bool isAbandoned(const QLockFile& lock, const QString& path)
 
 // Breaks an abandoned lock, under a second lock so that two programs cannot both break it
 // and one of them remove the other's fresh lock.
-void breakIfAbandoned(QLockFile& lock, const QString& path)
+void breakIfAbandoned(QLockFile& lock)
 {
-    if (!isAbandoned(lock, path))
+    if (!isAbandoned(lock))
         return;
-    QLockFile breaking(path + QStringLiteral(".rmlock"));
-    if (breaking.tryLock() && isAbandoned(lock, path))
+    QLockFile breaking(lock.fileName() + QStringLiteral(".rmlock"));
+    if (breaking.tryLock() && isAbandoned(lock))
         lock.removeStaleLockFile();
 }
 
 // Who holds the lock, as its file records it, and when the file may go.
-QString ownerOf(const QLockFile& lock)
+QString holderOf(const QLockFile& lock)
 {
-    qint64 pid = 0;
-    QString host;
-    QString program;
-    if (!lock.getLockInfo(&pid, &host, &program)) {
+    const std::optional<QString> owner = recordedOwner(lock);
+    if (!owner) {
         return QStringLiteral("che non indica il programma che lo tiene: se nessun programma di "
                               "preventivi è in esecuzione, il file può essere eliminato");
     }
-    return QStringLiteral("tenuto dal programma \"%1\" (processo %2 sul computer \"%3\"): se quel "
-                          "programma non è più in esecuzione, il file può essere eliminato")
-        .arg(program, QString::number(pid), host);
+    return QStringLiteral("tenuto dal programma %1: se quel programma non è più in esecuzione, "
+                          "il file può essere eliminato")
+        .arg(*owner);
 }
 
-Failure lockHeld(const QLockFile& lock, const QFileInfo& templateFile, const QString& path)
+Failure lockHeld(const QLockFile& lock, const QFileInfo& templateFile)
 {
     return Failure(QStringLiteral("Il numero progressivo di \"%1\" è in uso da un altro programma: "
                                   "riprovare tra qualche istante. Il blocco è il file \"%2\" nella "
                                   "cartella dati %3, %4.")
-                       .arg(templateFile.fileName(), QFileInfo(path).fileName(),
-                            QDir::toNativeSeparators(templateFile.absolutePath()), ownerOf(lock)));
+                       .arg(templateFile.fileName(), QFileInfo(lock.fileName()).fileName(),
+                            QDir::toNativeSeparators(templateFile.absolutePath()), holderOf(lock)));
 }
 
-Failure lockNotCreated(const QFileInfo& templateFile, const QString& path)
+Failure lockNotCreated(const QLockFile& lock, const QFileInfo& templateFile)
 {
     return Failure(QStringLiteral("Non è possibile creare il file di blocco \"%1\" nella cartella "
                                   "dati %2, che protegge il numero progressivo di \"%3\": "
                                   "verificare che la cartella sia scrivibile.")
-                       .arg(QFileInfo(path).fileName(),
+                       .arg(QFileInfo(lock.fileName()).fileName(),
                             QDir::toNativeSeparators(templateFile.absolutePath()),
                             templateFile.fileName()));
 }
@@ -83,19 +86,19 @@ Failure lockNotCreated(const QFileInfo& templateFile, const QString& path)
 } // namespace
 
 NumberLock::NumberLock(const QString& templatePath, std::chrono::milliseconds wait)
-    : path_(templatePath + QStringLiteral(".lock")), lock_(path_)
+    : lock_(templatePath + QStringLiteral(".lock"))
 {
     // Qt's default would break a lock older than 30 s even while its owner lives.
     lock_.setStaleLockTime(0);
     const QDeadlineTimer deadline(wait);
     for (;;) {
-        breakIfAbandoned(lock_, path_);
+        breakIfAbandoned(lock_);
         if (lock_.tryLock(std::min(kRetry, wait)))
             return;
         if (lock_.error() != QLockFile::LockFailedError)
-            throw lockNotCreated(QFileInfo(templatePath), path_);
+            throw lockNotCreated(lock_, QFileInfo(templatePath));
         if (deadline.hasExpired())
-            throw lockHeld(lock_, QFileInfo(templatePath), path_);
+            throw lockHeld(lock_, QFileInfo(templatePath));
     }
 }
 

@@ -21,7 +21,6 @@ public:
     static constexpr std::chrono::seconds kAbandonedAfter{30};
 
 private:
-    QString path_;
     QLockFile lock_;
 };
 
