@@ -1,5 +1,6 @@
 #include "common/number_parse.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -39,6 +40,31 @@ std::size_t takeDigits(const std::u16string& s, std::size_t& pos, std::string& o
     return pos - start;
 }
 
+// The power of ten of the first significant digit of "digits[.digits][e[+|-]digits]", plus
+// one: positive for a number of at least 1, 0 or less for a fraction. Only its sign and size
+// matter, so a huge exponent saturates.
+long long decimalMagnitude(const std::string& number)
+{
+    const std::size_t exponentAt = number.find('e');
+    const std::string mantissa = number.substr(0, exponentAt);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string::npos)
+        return 0;
+    long long magnitude = first < point ? static_cast<long long>(point - first)
+                                        : -static_cast<long long>(first - point - 1);
+    if (exponentAt != std::string::npos) {
+        long long exponent = 0;
+        const bool negative = number[exponentAt + 1] == '-';
+        for (std::size_t i = exponentAt + 1; i < number.size(); ++i) {
+            if (number[i] >= '0' && number[i] <= '9')
+                exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000LL);
+        }
+        magnitude += negative ? -exponent : exponent;
+    }
+    return magnitude;
+}
+
 } // namespace
 
 double lenientNumber(QStringView text)
@@ -72,9 +98,8 @@ double lenientNumber(QStringView text)
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone when out of range: tell overflow from underflow.
-        const bool tooSmall = number.find("e-") != std::string::npos;
-        value = tooSmall ? 0.0 : std::numeric_limits<double>::infinity();
+        // from_chars leaves the value alone when out of range: too large, or too small.
+        value = decimalMagnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative && value != 0 ? -value : value;
 }

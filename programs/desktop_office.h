@@ -5,6 +5,7 @@
 #include "window/run_program.h"
 
 #include <memory>
+#include <vector>
 
 namespace zuvo::programs {
 
@@ -13,7 +14,9 @@ class DesktopOffice {
 public:
     sheet::Office& get()
     {
-        if (!office_ || !office_->isAlive())
+        if (office_ && !office_->isAlive())
+            givenUp_.push_back(std::move(office_));
+        if (!office_)
             office_ = sheet::Office::start(sheet::Office::Kind::Desktop);
         return *office_;
     }
@@ -25,6 +28,9 @@ public:
 
 private:
     std::unique_ptr<sheet::Office> office_;
+    // Offices that died or stopped answering: kept while the program runs, so that what a
+    // run left in one is closed once it answers again.
+    std::vector<std::unique_ptr<sheet::Office>> givenUp_;
 };
 
 // Runs one program: its window, handing over to `Builder` in the user's office, which shows

@@ -41,14 +41,16 @@ bool isAbandoned(const QLockFile& lock)
 }
 
 // Breaks an abandoned lock, under a second lock so that two programs cannot both break it
-// and one of them remove the other's fresh lock.
-void breakIfAbandoned(QLockFile& lock)
+// and one of them remove the other's fresh lock. False when the lock is abandoned but the
+// folder lets us neither take that second lock nor remove the first: it is not writable.
+bool breakIfAbandoned(QLockFile& lock)
 {
     if (!isAbandoned(lock))
-        return;
+        return true;
     QLockFile breaking(lock.fileName() + QStringLiteral(".rmlock"));
-    if (breaking.tryLock() && isAbandoned(lock))
-        lock.removeStaleLockFile();
+    if (!breaking.tryLock())
+        return breaking.error() == QLockFile::LockFailedError;
+    return !isAbandoned(lock) || lock.removeStaleLockFile();
 }
 
 // Who holds the lock, as its file records it, and when the file may go.
@@ -92,7 +94,8 @@ NumberLock::NumberLock(const QString& templatePath, std::chrono::milliseconds wa
     lock_.setStaleLockTime(0);
     const QDeadlineTimer deadline(wait);
     for (;;) {
-        breakIfAbandoned(lock_);
+        if (!breakIfAbandoned(lock_))
+            throw lockNotCreated(lock_, QFileInfo(templatePath));
         if (lock_.tryLock(std::min(kRetry, wait)))
             return;
         if (lock_.error() != QLockFile::LockFailedError)

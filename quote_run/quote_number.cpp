@@ -3,6 +3,7 @@
 #include "common/failure.h"
 #include "common/replace_file.h"
 #include "quote_run/number_lock.h"
+#include "quote_run/template_in_use.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,7 @@ double raiseRunningNumber(sheet::Office& office, const QString& templatePath,
 {
     const QFileInfo info(templatePath);
     const NumberLock lock(templatePath, kLockWait);
+    requireTemplateNotInUse(office, templatePath);
     sheet::Workbook workbook = office.open(templatePath);
     const QString newFile = info.dir().filePath(QStringLiteral(".~") + info.fileName());
     double number = 0;

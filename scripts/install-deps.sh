@@ -2,6 +2,7 @@
 # Installs the Debian packages the project needs, touching apt only when something is missing.
 #   install-deps.sh desktop   the office with its window (to run the programs)
 #   install-deps.sh test      either office package will do (to build and run the tests)
+#   install-deps.sh soak      the desktop office with a private display to drive it (bench/soak.sh)
 set -euo pipefail
 mode=${1:-test}
 
@@ -13,11 +14,12 @@ installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install o
 
 case "$mode" in
   desktop) need+=(libreoffice-calc libreoffice-gtk3) ;;
+  soak) need+=(libreoffice-calc libreoffice-gtk3 xvfb openbox xdotool imagemagick) ;;
   test)
     if ! installed libreoffice-calc && ! installed libreoffice-calc-nogui; then
       need+=(libreoffice-calc-nogui)
     fi ;;
-  *) echo "uso: $0 desktop|test" >&2; exit 2 ;;
+  *) echo "uso: $0 desktop|test|soak" >&2; exit 2 ;;
 esac
 
 missing=()

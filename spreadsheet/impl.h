@@ -18,8 +18,12 @@
 namespace zuvo::sheet {
 
 struct Workbook::Impl {
+    // Declared first: the office's objects below are released before the link goes.
+    std::shared_ptr<OfficeLink> link;
     Reference<css::uno::XComponentContext> context;
     Reference<css::lang::XComponent> document;
+    // The document's runtime id in the office.
+    QString id;
     // Created on the first R1C1 formula: parses Excel-style R1C1 texts into tokens.
     Reference<css::sheet::XFormulaParser> r1c1Parser;
 
@@ -30,6 +34,7 @@ struct Sheet::Impl {
     std::shared_ptr<Workbook::Impl> book;
     Reference<css::sheet::XSpreadsheet> sheet;
 
+    OfficeLink& link() const { return *book->link; }
     Reference<css::table::XCell> cellAt(int row, int column) const;
     Reference<css::table::XCellRange> rangeAt(const RangeAddress& range) const;
     // The sheet's position among the workbook's sheets (0-based).

@@ -1,22 +1,17 @@
 #include "spreadsheet/office.h"
 
 #include "spreadsheet/impl.h"
-#include "spreadsheet/office_pipes.h"
-#include "spreadsheet/office_process.h"
+#include "spreadsheet/office_impl.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 #include <atomic>
-#include <csignal>
 #include <com/sun/star/beans/NamedValue.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
-#include <com/sun/star/bridge/UnoUrlResolver.hpp>
 #include <com/sun/star/configuration/theDefaultProvider.hpp>
-#include <com/sun/star/connection/NoConnectException.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
 #include <com/sun/star/util/XChangesBatch.hpp>
 #include <cppuhelper/bootstrap.hxx>
@@ -38,21 +33,6 @@ QString notInstalledMessage()
                           "Calc (pacchetto libreoffice-calc) e riprovare.");
 }
 
-// Our side of the bridge: one per process, deliberately never released, because tearing
-// UNO down during static destruction crashes. URE_BOOTSTRAP must point at the office's
-// fundamentalrc, otherwise bootstrapping crashes too. A write to an office that has closed
-// the connection must fail as a call, not end this process with SIGPIPE.
-Reference<XComponentContext> localContext()
-{
-    static const auto* context = [] {
-        std::signal(SIGPIPE, SIG_IGN);
-        qputenv("URE_BOOTSTRAP", QByteArray("vnd.sun.star.pathname:")
-                                     + (programDir + QStringLiteral("/fundamentalrc")).toLocal8Bit());
-        return new Reference<XComponentContext>(cppu::defaultBootstrap_InitialComponentContext());
-    }();
-    return *context;
-}
-
 QString uniquePipeName()
 {
     static std::atomic<int> counter = 0;
@@ -60,19 +40,6 @@ QString uniquePipeName()
         .arg(getpid())
         .arg(counter++)
         .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-}
-
-// One attempt to reach the office listening on the pipe; empty while it is not there yet.
-Reference<XComponentContext> tryConnect(const QString& pipe)
-{
-    try {
-        auto resolver = css::bridge::UnoUrlResolver::create(localContext());
-        const OUString url = toOUString(
-            QStringLiteral("uno:pipe,name=%1;urp;StarOffice.ComponentContext").arg(pipe));
-        return Reference<XComponentContext>(resolver->resolve(url), UNO_QUERY_THROW);
-    } catch (const css::connection::NoConnectException&) {
-        return {};
-    }
 }
 
 QString acceptArgument(const QString& pipe)
@@ -86,28 +53,26 @@ QString noAnswerMessage()
                           "%1 secondi.").arg(connectTimeoutMs / 1000);
 }
 
-Reference<XComponentContext> connectIsolated(OfficeProcess& process, const QString& pipe)
+// Connects to the office that accepts on the pipe, waiting for it to start and answer up to
+// the connection deadline. An isolated office that ends asking for a restart is started again.
+std::shared_ptr<OfficeLink> connectLink(const QString& pipe, OfficeProcess* process)
 {
-    const QDeadlineTimer deadline(connectTimeoutMs);
-    while (!deadline.hasExpired()) {
-        if (auto context = tryConnect(pipe); context.is())
-            return context;
-        if (process.hasEnded()) {
-            if (!process.endedAskingRestart())
-                throw Failure(QStringLiteral("LibreOffice si è chiuso durante l'avvio."));
-            process.restart();
+    const auto deadline = OfficeLink::Clock::now() + std::chrono::milliseconds(connectTimeoutMs);
+    while (OfficeLink::Clock::now() < deadline) {
+        try {
+            if (auto link = OfficeLink::connect(pipe, deadline))
+                return link;
+        } catch (const css::lang::DisposedException&) {
+            // Given up on at the deadline; one that drops the connection earlier refuses us.
+            if (OfficeLink::Clock::now() >= deadline)
+                throw Failure(noAnswerMessage());
+            throw;
         }
-        QThread::msleep(100);
-    }
-    throw Failure(noAnswerMessage());
-}
-
-Reference<XComponentContext> connectDesktop(const QString& pipe)
-{
-    const QDeadlineTimer deadline(connectTimeoutMs);
-    while (!deadline.hasExpired()) {
-        if (auto context = tryConnect(pipe); context.is())
-            return context;
+        if (process && process->hasEnded()) {
+            if (!process->endedAskingRestart())
+                throw Failure(QStringLiteral("LibreOffice si è chiuso durante l'avvio."));
+            process->restart();
+        }
         QThread::msleep(100);
     }
     throw Failure(noAnswerMessage());
@@ -151,33 +116,60 @@ Sequence<css::beans::PropertyValue> loadArguments(bool asTemplate)
 
 } // namespace
 
-struct Office::Impl {
-    Kind kind = Kind::Isolated;
-    std::unique_ptr<QTemporaryDir> profile;
-    // Declared before the process: removed only once the process has ended.
-    std::unique_ptr<OfficePipes> pipes;
-    std::unique_ptr<OfficeProcess> process;
-    Reference<XComponentContext> context;
-    Reference<css::frame::XDesktop2> desktop;
+Office::Impl::~Impl()
+{
+    if (cleaner)
+        cleaner->stop();
+}
 
-    // Reaches the desktop and switches off the office's questions.
-    void prepare();
-    Workbook load(const OUString& url, bool asTemplate, const QString& doing);
-};
+void Office::Impl::connect()
+{
+    link = connectLink(pipe, process.get());
+    // The user's office outlives us: what we leave in it when it stops answering is closed
+    // once it answers again.
+    if (kind == Kind::Desktop) {
+        cleaner = std::make_shared<LeftoverCleaner>(pipe);
+        link->setOnGiveUp([cleaner = cleaner, abandoned = std::weak_ptr<OfficeLink>(link)] {
+            if (auto left = abandoned.lock())
+                cleaner->cleanAfter(left);
+        });
+    }
+    guarded(*link, QStringLiteral("preparare LibreOffice"), [&] {
+        disableQuestions(link->context());
+    });
+}
+
+Reference<css::frame::XDesktop2> Office::Impl::desktop() const
+{
+    return css::frame::Desktop::create(link->context());
+}
 
 Workbook Office::Impl::load(const OUString& url, bool asTemplate, const QString& doing)
 {
-    return guarded(doing, [&] {
-        if (!desktop.is())
-            throw Failure(QStringLiteral("LibreOffice è già stato chiuso: impossibile %1.").arg(doing));
-        auto document = desktop->loadComponentFromURL(url, "_blank", 0, loadArguments(asTemplate));
-        if (!document.is())
-            throw Failure(QStringLiteral("LibreOffice non è riuscito a %1.").arg(doing));
-        auto book = std::make_shared<Workbook::Impl>();
-        book->context = context;
-        book->document = document;
-        return Workbook(book);
-    });
+    if (!link)
+        throw Failure(QStringLiteral("LibreOffice è già stato chiuso: impossibile %1.").arg(doing));
+    OurDocuments& ours = link->documents();
+    const int loading = ours.loading(localPath(url), asTemplate);
+    try {
+        return guarded(*link, doing, [&] {
+            auto document = desktop()->loadComponentFromURL(url, "_blank", 0, loadArguments(asTemplate));
+            if (!document.is())
+                throw Failure(QStringLiteral("LibreOffice non è riuscito a %1.").arg(doing));
+            auto book = std::make_shared<Workbook::Impl>();
+            book->link = link;
+            book->context = link->context();
+            book->document = document;
+            book->id = toQString(property<OUString>(document, "RuntimeUID"));
+            ours.loaded(loading, book->id);
+            return Workbook(book);
+        });
+    } catch (const OfficeNotAnswering&) {
+        // The office may still open it once it answers again: it stays counted as ours.
+        throw;
+    } catch (...) {
+        ours.notLoaded(loading);
+        throw;
+    }
 }
 
 bool Office::isInstalled()
@@ -217,14 +209,6 @@ QStringList isolatedEnvironment(const QTemporaryDir& profile)
 
 } // namespace
 
-void Office::Impl::prepare()
-{
-    guarded(QStringLiteral("preparare LibreOffice"), [&] {
-        desktop = css::frame::Desktop::create(context);
-        disableQuestions(context);
-    });
-}
-
 std::unique_ptr<Office> Office::start(Kind kind)
 {
     if (!isInstalled())
@@ -234,12 +218,11 @@ std::unique_ptr<Office> Office::start(Kind kind)
     return atStartBoundary([&] {
         auto impl = std::make_unique<Impl>();
         impl->kind = kind;
-        const QString pipe = QStringLiteral("zuvo_desktop_%1").arg(getuid());
+        impl->pipe = QStringLiteral("zuvo_desktop_%1").arg(getuid());
         startDetached(programDir + QStringLiteral("/soffice"),
                       QStringList{"--invisible", "--nologo", "--norestore", "--nodefault",
-                                  acceptArgument(pipe)});
-        impl->context = connectDesktop(pipe);
-        impl->prepare();
+                                  acceptArgument(impl->pipe)});
+        impl->connect();
         return std::unique_ptr<Office>(new Office(std::move(impl)));
     });
 }
@@ -251,19 +234,18 @@ std::unique_ptr<Office> Office::startIsolated(const QString& officeBinary)
     return atStartBoundary([&] {
         auto impl = std::make_unique<Impl>();
         impl->kind = Kind::Isolated;
-        const QString pipe = uniquePipeName();
+        impl->pipe = uniquePipeName();
         impl->profile = std::make_unique<QTemporaryDir>();
         if (!impl->profile->isValid())
             throw Failure(QStringLiteral("Impossibile creare la cartella temporanea per LibreOffice."));
         const QString profileUrl = toQString(fileUrl(impl->profile->path()));
-        impl->pipes = std::make_unique<OfficePipes>(pipe, profileUrl);
+        impl->pipes = std::make_unique<OfficePipes>(impl->pipe, profileUrl);
         impl->process = std::make_unique<OfficeProcess>(
             officeBinary,
             QStringList{"--headless", "--invisible", "--nologo", "--norestore", "--nolockcheck",
-                        "--nodefault", "-env:UserInstallation=" + profileUrl, acceptArgument(pipe)},
+                        "--nodefault", "-env:UserInstallation=" + profileUrl, acceptArgument(impl->pipe)},
             isolatedEnvironment(*impl->profile));
-        impl->context = connectIsolated(*impl->process, pipe);
-        impl->prepare();
+        impl->connect();
         return std::unique_ptr<Office>(new Office(std::move(impl)));
     });
 }
@@ -282,18 +264,28 @@ Office::Kind Office::kind() const
 
 Workbook Office::open(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
-        throw Failure(QStringLiteral("Il file \"%1\" non esiste.").arg(path));
-    return impl_->load(fileUrl(QFileInfo(path).absoluteFilePath()), false,
-                       QStringLiteral("aprire il file \"%1\"").arg(path));
+    return openFile(path, false, QStringLiteral("aprire il file \"%1\"").arg(path));
 }
 
 Workbook Office::openCopyOf(const QString& path)
 {
+    return openFile(path, true, QStringLiteral("aprire una copia del file \"%1\"").arg(path));
+}
+
+// A file the office refuses to open, while it still answers, is told with what is known of it.
+Workbook Office::openFile(const QString& path, bool asTemplate, const QString& doing)
+{
     if (!QFileInfo(path).isFile())
         throw Failure(QStringLiteral("Il file \"%1\" non esiste.").arg(path));
-    return impl_->load(fileUrl(QFileInfo(path).absoluteFilePath()), true,
-                       QStringLiteral("aprire una copia del file \"%1\"").arg(path));
+    try {
+        return impl_->load(fileUrl(QFileInfo(path).absoluteFilePath()), asTemplate, doing);
+    } catch (const OfficeNotAnswering&) {
+        throw;
+    } catch (const Failure& refusal) {
+        if (!isAlive())
+            throw;
+        throw Failure(refusal.message() + QLatin1Char(' ') + knownOfRefusedFile(path));
+    }
 }
 
 Workbook Office::create()
@@ -304,30 +296,38 @@ Workbook Office::create()
 
 bool Office::isAlive() const
 {
-    if (!impl_->desktop.is() || (impl_->process && impl_->process->hasEnded()))
+    if (!impl_->link || !impl_->link->answering() || (impl_->process && impl_->process->hasEnded()))
         return false;
     try {
-        impl_->desktop->getCurrentComponent();
+        guarded(*impl_->link, QStringLiteral("verificare che LibreOffice risponda"),
+                [&] { impl_->desktop()->getCurrentComponent(); });
         return true;
-    } catch (const css::uno::Exception&) {
+    } catch (const Failure&) {
         return false;
     }
+}
+
+void Office::setAnswerBound(std::chrono::milliseconds bound)
+{
+    impl_->link->setAnswerBound(bound);
 }
 
 void Office::terminate()
 {
     if (impl_->kind != Kind::Isolated || !impl_->process)
         return;
-    if (impl_->desktop.is()) {
+    if (impl_->link && impl_->link->answering()) {
         try {
-            impl_->desktop->terminate();
+            const OfficeLink::Call call(*impl_->link, OfficeLink::Clock::now()
+                                                          + std::chrono::milliseconds(terminateTimeoutMs));
+            impl_->desktop()->terminate();
         } catch (const css::uno::Exception&) {
             // The bridge goes away while the office shuts down, or it was already dead.
         }
     }
-    impl_->desktop.clear();
-    impl_->context.clear();
-    if (!impl_->process->waitForEnd(terminateTimeoutMs))
+    const bool answering = impl_->link && impl_->link->answering();
+    impl_->link.reset();
+    if (!answering || !impl_->process->waitForEnd(terminateTimeoutMs))
         impl_->process->kill();
     impl_->process.reset();
     impl_->pipes.reset();

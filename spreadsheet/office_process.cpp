@@ -5,10 +5,14 @@
 #include <QThread>
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
+#include <mutex>
 #include <sys/prctl.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -66,6 +70,42 @@ void redirectStandardStreamsToNull()
     }
 }
 
+// Runs `work` on a thread that lasts as long as the process. The kernel kills a child marked
+// with PR_SET_PDEATHSIG when the thread that forked it ends, not the process: an office forked
+// by a run's own thread would die with that thread.
+pid_t onLastingThread(const std::function<pid_t()>& work)
+{
+    struct Lasting {
+        std::mutex mutex;
+        std::condition_variable changed;
+        const std::function<pid_t()>* job = nullptr;
+        pid_t result = -1;
+        bool done = false;
+    };
+    static Lasting* const lasting = [] {
+        auto* state = new Lasting;
+        std::thread([state] {
+            std::unique_lock lock(state->mutex);
+            for (;;) {
+                state->changed.wait(lock, [&] { return state->job != nullptr; });
+                state->result = (*state->job)();
+                state->job = nullptr;
+                state->done = true;
+                state->changed.notify_all();
+            }
+        }).detach();
+        return state;
+    }();
+    static std::mutex oneAtATime;
+    const std::lock_guard serial(oneAtATime);
+    std::unique_lock lock(lasting->mutex);
+    lasting->done = false;
+    lasting->job = &work;
+    lasting->changed.notify_all();
+    lasting->changed.wait(lock, [&] { return lasting->done; });
+    return lasting->result;
+}
+
 [[noreturn]] void failToStart()
 {
     throw Failure(QStringLiteral("Impossibile avviare LibreOffice: il sistema non ha creato il processo."));
@@ -94,17 +134,20 @@ void OfficeProcess::spawn()
 {
     const ExecVectors& vectors = *command_;
     const pid_t parent = getpid();
-    const pid_t pid = fork();
+    const pid_t pid = onLastingThread([&] {
+        const pid_t child = fork();
+        if (child == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (getppid() != parent)
+                _exit(127);
+            redirectStandardStreamsToNull();
+            execve(vectors.argv[0], vectors.argv.data(), vectors.envp.data());
+            _exit(127);
+        }
+        return child;
+    });
     if (pid < 0)
         failToStart();
-    if (pid == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent)
-            _exit(127);
-        redirectStandardStreamsToNull();
-        execve(vectors.argv[0], vectors.argv.data(), vectors.envp.data());
-        _exit(127);
-    }
     pid_ = pid;
 }
 

@@ -60,7 +60,7 @@ void copyPageStyle(const Reference<css::lang::XComponent>& sourceDocument,
 
 double Sheet::leftMargin() const
 {
-    return guarded(QStringLiteral("leggere il margine sinistro della pagina"), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere il margine sinistro della pagina"), [&] {
         // The style holds hundredths of a millimetre.
         const auto style = pageStyleOf(impl_->book->document, impl_->sheet);
         return property<sal_Int32>(style, "LeftMargin") / 1000.0;

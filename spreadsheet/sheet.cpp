@@ -83,21 +83,21 @@ Sheet::Sheet(std::shared_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
 QString Sheet::name() const
 {
-    return guarded(QStringLiteral("leggere il nome del foglio"), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere il nome del foglio"), [&] {
         return toQString(Reference<css::container::XNamed>(impl_->sheet, UNO_QUERY_THROW)->getName());
     });
 }
 
 void Sheet::rename(const QString& name)
 {
-    guarded(QStringLiteral("rinominare il foglio in \"%1\"").arg(name), [&] {
+    guarded(impl_->link(), QStringLiteral("rinominare il foglio in \"%1\"").arg(name), [&] {
         Reference<css::container::XNamed>(impl_->sheet, UNO_QUERY_THROW)->setName(toOUString(name));
     });
 }
 
 int Sheet::columnCount() const
 {
-    return guarded(QStringLiteral("contare le colonne del foglio"), [&] {
+    return guarded(impl_->link(), QStringLiteral("contare le colonne del foglio"), [&] {
         return int(Reference<css::sheet::XCellRangeAddressable>(impl_->sheet, UNO_QUERY_THROW)
                        ->getRangeAddress()
                        .EndColumn) + 1;
@@ -106,7 +106,7 @@ int Sheet::columnCount() const
 
 Cell Sheet::cell(int row, int column) const
 {
-    return guarded(QStringLiteral("leggere la cella %1").arg(cellName(row, column)),
+    return guarded(impl_->link(), QStringLiteral("leggere la cella %1").arg(cellName(row, column)),
                    [&] { return readCell(impl_->cellAt(row, column)); });
 }
 
@@ -118,7 +118,7 @@ Cell Sheet::cell(const QString& a1) const
 
 QList<QList<Cell>> Sheet::cells(const RangeAddress& range) const
 {
-    return guarded(QStringLiteral("leggere le celle %1").arg(rangeName(range)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere le celle %1").arg(rangeName(range)), [&] {
         auto cellRange = impl_->rangeAt(range);
         const auto data = Reference<css::sheet::XCellRangeData>(cellRange, UNO_QUERY_THROW)->getDataArray();
         const auto formulas = Reference<css::sheet::XCellRangeFormula>(cellRange, UNO_QUERY_THROW)->getFormulaArray();
@@ -136,7 +136,7 @@ QList<QList<Cell>> Sheet::cells(const RangeAddress& range) const
 
 QString Sheet::formula(int row, int column) const
 {
-    return guarded(QStringLiteral("leggere la formula della cella %1").arg(cellName(row, column)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere la formula della cella %1").arg(cellName(row, column)), [&] {
         auto cell = impl_->cellAt(row, column);
         return cell->getType() == CellContentType_FORMULA ? toQString(cell->getFormula()) : QString();
     });
@@ -144,7 +144,7 @@ QString Sheet::formula(int row, int column) const
 
 void Sheet::write(int row, int column, const CellInput& input)
 {
-    guarded(QStringLiteral("scrivere la cella %1").arg(cellName(row, column)), [&] {
+    guarded(impl_->link(), QStringLiteral("scrivere la cella %1").arg(cellName(row, column)), [&] {
         auto cell = impl_->cellAt(row, column);
         switch (input.kind) {
         case CellInput::Kind::Nothing:

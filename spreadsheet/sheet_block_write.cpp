@@ -68,7 +68,7 @@ void Sheet::writeBlock(int firstRow, int firstColumn, const QList<CellRow>& rows
             line.getArray()[c] = input.value_or(OUString());
         }
     }
-    guarded(QStringLiteral("scrivere le celle %1").arg(rangeName(block)), [&] {
+    guarded(impl_->link(), QStringLiteral("scrivere le celle %1").arg(rangeName(block)), [&] {
         Reference<css::sheet::XCellRangeFormula>(impl_->rangeAt(block), UNO_QUERY_THROW)
             ->setFormulaArray(inputs);
     });

@@ -112,7 +112,7 @@ const char* cellBorderProperty(Edge edge)
 
 void Sheet::setNumberFormat(const RangeAddress& range, const QString& format)
 {
-    guarded(QStringLiteral("impostare il formato \"%1\" su %2").arg(format, rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("impostare il formato \"%1\" su %2").arg(format, rangeName(range)), [&] {
         auto formats = numberFormats(*impl_);
         sal_Int32 key = formats->queryKey(toOUString(format), formatLocale, false);
         if (key < 0)
@@ -123,7 +123,7 @@ void Sheet::setNumberFormat(const RangeAddress& range, const QString& format)
 
 QString Sheet::numberFormat(int row, int column) const
 {
-    return guarded(QStringLiteral("leggere il formato della cella %1").arg(cellName(row, column)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere il formato della cella %1").arg(cellName(row, column)), [&] {
         const auto key = property<sal_Int32>(impl_->cellAt(row, column), "NumberFormat");
         return toQString(property<OUString>(numberFormats(*impl_)->getByKey(key), "FormatString"));
     });
@@ -131,7 +131,7 @@ QString Sheet::numberFormat(int row, int column) const
 
 void Sheet::setBold(const RangeAddress& range, bool bold)
 {
-    guarded(QStringLiteral("impostare il grassetto su %1").arg(rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("impostare il grassetto su %1").arg(rangeName(range)), [&] {
         const float weight = bold ? css::awt::FontWeight::BOLD : css::awt::FontWeight::NORMAL;
         setProperty(impl_->rangeAt(range), "CharWeight", Any(weight));
     });
@@ -139,7 +139,7 @@ void Sheet::setBold(const RangeAddress& range, bool bold)
 
 void Sheet::setItalic(const RangeAddress& range, bool italic)
 {
-    guarded(QStringLiteral("impostare il corsivo su %1").arg(rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("impostare il corsivo su %1").arg(rangeName(range)), [&] {
         setProperty(impl_->rangeAt(range), "CharPosture",
                     Any(italic ? css::awt::FontSlant_ITALIC : css::awt::FontSlant_NONE));
     });
@@ -147,7 +147,7 @@ void Sheet::setItalic(const RangeAddress& range, bool italic)
 
 void Sheet::setFont(const RangeAddress& range, const QString& name, double size)
 {
-    guarded(QStringLiteral("impostare il carattere su %1").arg(rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("impostare il carattere su %1").arg(rangeName(range)), [&] {
         auto cells = impl_->rangeAt(range);
         setProperty(cells, "CharFontName", Any(toOUString(name)));
         setProperty(cells, "CharHeight", Any(static_cast<float>(size)));
@@ -156,7 +156,7 @@ void Sheet::setFont(const RangeAddress& range, const QString& name, double size)
 
 void Sheet::setPlainCharacters(const RangeAddress& range)
 {
-    guarded(QStringLiteral("togliere gli effetti del carattere da %1").arg(rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("togliere gli effetti del carattere da %1").arg(rangeName(range)), [&] {
         auto cells = impl_->rangeAt(range);
         setProperty(cells, "CharUnderline", Any(css::awt::FontUnderline::NONE));
         setProperty(cells, "CharStrikeout", Any(css::awt::FontStrikeout::NONE));
@@ -168,7 +168,7 @@ void Sheet::setPlainCharacters(const RangeAddress& range)
 
 void Sheet::setHorizontalAlignment(const RangeAddress& range, HorizontalAlignment alignment)
 {
-    guarded(QStringLiteral("allineare %1").arg(rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("allineare %1").arg(rangeName(range)), [&] {
         setProperty(impl_->rangeAt(range), "HoriJustify",
                     Any(alignment == HorizontalAlignment::Left ? css::table::CellHoriJustify_LEFT
                                                                : css::table::CellHoriJustify_RIGHT));
@@ -177,7 +177,7 @@ void Sheet::setHorizontalAlignment(const RangeAddress& range, HorizontalAlignmen
 
 void Sheet::setBorder(const RangeAddress& range, Edge edge, Line line)
 {
-    guarded(QStringLiteral("impostare un bordo su %1").arg(rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("impostare un bordo su %1").arg(rangeName(range)), [&] {
         auto cells = impl_->rangeAt(range);
         if (edge == Edge::DiagonalDown || edge == Edge::DiagonalUp)
             setProperty(cells, cellBorderProperty(edge), Any(borderLine(line)));
@@ -188,7 +188,7 @@ void Sheet::setBorder(const RangeAddress& range, Edge edge, Line line)
 
 void Sheet::setGreyFill(const RangeAddress& range)
 {
-    guarded(QStringLiteral("impostare lo sfondo grigio su %1").arg(rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("impostare lo sfondo grigio su %1").arg(rangeName(range)), [&] {
         auto cells = impl_->rangeAt(range);
         setProperty(cells, "IsCellBackgroundTransparent", Any(false));
         setProperty(cells, "CellBackColor", Any(greyFill));
@@ -197,21 +197,21 @@ void Sheet::setGreyFill(const RangeAddress& range)
 
 QString Sheet::displayedText(int row, int column) const
 {
-    return guarded(QStringLiteral("leggere la cella %1").arg(cellName(row, column)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere la cella %1").arg(cellName(row, column)), [&] {
         return toQString(Reference<css::text::XText>(impl_->cellAt(row, column), UNO_QUERY_THROW)->getString());
     });
 }
 
 bool Sheet::isBold(int row, int column) const
 {
-    return guarded(QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
         return property<float>(impl_->cellAt(row, column), "CharWeight") >= css::awt::FontWeight::BOLD;
     });
 }
 
 bool Sheet::isItalic(int row, int column) const
 {
-    return guarded(QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
         return property<css::awt::FontSlant>(impl_->cellAt(row, column), "CharPosture")
             == css::awt::FontSlant_ITALIC;
     });
@@ -219,7 +219,7 @@ bool Sheet::isItalic(int row, int column) const
 
 bool Sheet::isStruckThrough(int row, int column) const
 {
-    return guarded(QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
         return property<sal_Int16>(impl_->cellAt(row, column), "CharStrikeout")
             != css::awt::FontStrikeout::NONE;
     });
@@ -227,21 +227,21 @@ bool Sheet::isStruckThrough(int row, int column) const
 
 QString Sheet::fontName(int row, int column) const
 {
-    return guarded(QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
         return toQString(property<OUString>(impl_->cellAt(row, column), "CharFontName"));
     });
 }
 
 double Sheet::fontSize(int row, int column) const
 {
-    return guarded(QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
         return static_cast<double>(property<float>(impl_->cellAt(row, column), "CharHeight"));
     });
 }
 
 Line Sheet::border(int row, int column, Edge edge) const
 {
-    return guarded(QStringLiteral("leggere i bordi della cella %1").arg(cellName(row, column)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere i bordi della cella %1").arg(cellName(row, column)), [&] {
         const auto line = property<BorderLine2>(impl_->cellAt(row, column), cellBorderProperty(edge));
         const bool drawn = line.LineStyle != css::table::BorderLineStyle::NONE
             && (line.LineWidth > 0 || line.OuterLineWidth > 0);
@@ -251,7 +251,7 @@ Line Sheet::border(int row, int column, Edge edge) const
 
 unsigned Sheet::fillColour(int row, int column) const
 {
-    return guarded(QStringLiteral("leggere lo sfondo della cella %1").arg(cellName(row, column)), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere lo sfondo della cella %1").arg(cellName(row, column)), [&] {
         auto cell = impl_->cellAt(row, column);
         if (property<bool>(cell, "IsCellBackgroundTransparent"))
             return 0xFFFFFFFFu;

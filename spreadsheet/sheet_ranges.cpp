@@ -98,7 +98,7 @@ void Sheet::sortRows(const RangeAddress& range, int keyColumn)
     if (keyColumn < range.firstColumn || keyColumn > range.lastColumn)
         throw Failure(QStringLiteral("La colonna %1 non fa parte dell'intervallo %2 da ordinare.")
                           .arg(columnName(keyColumn), rangeName(range)));
-    guarded(QStringLiteral("ordinare le righe %1").arg(rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("ordinare le righe %1").arg(rangeName(range)), [&] {
         Reference<css::util::XSortable>(impl_->rangeAt(range), UNO_QUERY_THROW)
             ->sort(sortDescriptor(keyColumn - range.firstColumn));
     });
@@ -106,7 +106,7 @@ void Sheet::sortRows(const RangeAddress& range, int keyColumn)
 
 Clip Sheet::copy(const RangeAddress& range) const
 {
-    return guarded(QStringLiteral("copiare le celle %1").arg(rangeName(range)), [&] {
+    return guarded(impl_->link(), QStringLiteral("copiare le celle %1").arg(rangeName(range)), [&] {
         auto controller = selectInView(*impl_, impl_->rangeAt(range));
         auto content = Reference<css::datatransfer::XTransferableSupplier>(controller, UNO_QUERY_THROW)
                            ->getTransferable();
@@ -119,7 +119,7 @@ Clip Sheet::copy(const RangeAddress& range) const
 
 void Sheet::paste(const Clip& clip, int row, int column)
 {
-    guarded(QStringLiteral("incollare le celle in %1").arg(cellName(row, column)), [&] {
+    guarded(impl_->link(), QStringLiteral("incollare le celle in %1").arg(cellName(row, column)), [&] {
         auto controller = selectInView(*impl_, impl_->rangeAt(RangeAddress::cell(row, column)));
         Reference<css::datatransfer::XTransferableSupplier>(controller, UNO_QUERY_THROW)
             ->insertTransferable(clip.impl_->content);
@@ -128,7 +128,7 @@ void Sheet::paste(const Clip& clip, int row, int column)
 
 void Sheet::move(const RangeAddress& range, int toRow, int toColumn)
 {
-    guarded(QStringLiteral("spostare le celle %1").arg(rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("spostare le celle %1").arg(rangeName(range)), [&] {
         const short sheet = impl_->index();
         Reference<css::sheet::XCellRangeMovement>(impl_->sheet, UNO_QUERY_THROW)
             ->moveRange(css::table::CellAddress(sheet, toColumn - 1, toRow - 1), unoAddress(sheet, range));
@@ -137,7 +137,7 @@ void Sheet::move(const RangeAddress& range, int toRow, int toColumn)
 
 void Sheet::copyRows(int firstRow, int lastRow, int toRow)
 {
-    guarded(QStringLiteral("copiare le righe %1-%2").arg(firstRow).arg(lastRow), [&] {
+    guarded(impl_->link(), QStringLiteral("copiare le righe %1-%2").arg(firstRow).arg(lastRow), [&] {
         auto whole = Reference<css::sheet::XCellRangeAddressable>(impl_->sheet, UNO_QUERY_THROW)
                          ->getRangeAddress();
         whole.StartRow = firstRow - 1;
@@ -150,20 +150,20 @@ void Sheet::copyRows(int firstRow, int lastRow, int toRow)
 
 void Sheet::deleteRows(int firstRow, int count)
 {
-    guarded(QStringLiteral("eliminare le righe dalla %1").arg(firstRow),
+    guarded(impl_->link(), QStringLiteral("eliminare le righe dalla %1").arg(firstRow),
             [&] { rowsOf(*impl_)->removeByIndex(firstRow - 1, count); });
 }
 
 void Sheet::insertRows(int beforeRow, int count)
 {
-    guarded(QStringLiteral("inserire righe prima della riga %1").arg(beforeRow),
+    guarded(impl_->link(), QStringLiteral("inserire righe prima della riga %1").arg(beforeRow),
             [&] { rowsOf(*impl_)->insertByIndex(beforeRow - 1, count); });
 }
 
 void Sheet::clearContents(const RangeAddress& range)
 {
     namespace flags = css::sheet::CellFlags;
-    guarded(QStringLiteral("svuotare le celle %1").arg(rangeName(range)), [&] {
+    guarded(impl_->link(), QStringLiteral("svuotare le celle %1").arg(rangeName(range)), [&] {
         Reference<css::sheet::XSheetOperation>(impl_->rangeAt(range), UNO_QUERY_THROW)
             ->clearContents(flags::VALUE | flags::DATETIME | flags::STRING | flags::FORMULA
                             | flags::ANNOTATION);
@@ -172,13 +172,13 @@ void Sheet::clearContents(const RangeAddress& range)
 
 void Sheet::setPageBreakBefore(int row)
 {
-    guarded(QStringLiteral("inserire un'interruzione di pagina alla riga %1").arg(row),
+    guarded(impl_->link(), QStringLiteral("inserire un'interruzione di pagina alla riga %1").arg(row),
             [&] { rowAt(*impl_, row)->setPropertyValue("IsStartOfNewPage", Any(true)); });
 }
 
 bool Sheet::hasPageBreakBefore(int row) const
 {
-    return guarded(QStringLiteral("leggere le interruzioni di pagina alla riga %1").arg(row), [&] {
+    return guarded(impl_->link(), QStringLiteral("leggere le interruzioni di pagina alla riga %1").arg(row), [&] {
         bool manual = false;
         rowAt(*impl_, row)->getPropertyValue("IsManualPageBreak") >>= manual;
         return manual;

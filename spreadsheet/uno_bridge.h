@@ -3,12 +3,14 @@
 // Private to spreadsheet/: the conversions and the error boundary shared by the UNO code.
 
 #include "common/failure.h"
+#include "spreadsheet/office_link.h"
 
 #include <QString>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/uno/Exception.hpp>
 #include <com/sun/star/uno/Reference.hxx>
+#include <com/sun/star/uno/XComponentContext.hpp>
 #include <rtl/ustring.hxx>
 
 namespace zuvo::sheet {
@@ -33,22 +35,30 @@ inline QString toQString(const OUString& text)
 OUString fileUrl(const QString& path);
 QString localPath(const OUString& url);
 
-// The failures the user reads when the office threw while we were `doing` something (an
-// Italian infinitive clause: "leggere la cella B2"): it went away, or it refused.
-[[noreturn]] void throwOfficeGone(const QString& doing);
-[[noreturn]] void throwOfficeFailure(const QString& doing, const css::uno::Exception& error);
+// Our side of every bridge: one per process.
+Reference<css::uno::XComponentContext> localContext();
 
-// Runs a piece of UNO work, turning any office exception into a zuvo::Failure.
+// The failures the user reads when the office threw while we were `doing` something (an
+// Italian infinitive clause: "leggere la cella B2"): it went away, it stopped answering, or
+// it refused.
+[[noreturn]] void throwOfficeGone(const QString& doing);
+[[noreturn]] void throwOfficeNotAnswering(const QString& doing, const OfficeLink& link);
+[[noreturn]] void throwOfficeFailure(const QString& doing, const css::uno::Exception& error);
+// Called inside a catch block: the one of them that fits what the office threw over the link.
+[[noreturn]] void rethrowAsFailure(const OfficeLink& link, const QString& doing);
+
+// Runs a piece of UNO work over the link, watched, turning any office exception into a
+// zuvo::Failure. Once the link has given up on the office nothing more is sent over it.
 template <typename Work>
-auto guarded(const QString& doing, Work&& work) -> decltype(work())
+auto guarded(OfficeLink& link, const QString& doing, Work&& work) -> decltype(work())
 {
+    if (!link.answering())
+        throwOfficeNotAnswering(doing, link);
     try {
+        const OfficeLink::Call call(link);
         return work();
-    } catch (const css::lang::DisposedException&) {
-        // A dead office shows up as a disposed bridge.
-        throwOfficeGone(doing);
-    } catch (const css::uno::Exception& error) {
-        throwOfficeFailure(doing, error);
+    } catch (const css::uno::Exception&) {
+        rethrowAsFailure(link, doing);
     }
 }
 

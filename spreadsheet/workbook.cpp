@@ -4,15 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <com/sun/star/awt/XTopWindow2.hpp>
-#include <com/sun/star/awt/PosSize.hpp>
-#include <com/sun/star/awt/XWindow.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
-#include <com/sun/star/frame/DispatchHelper.hpp>
 #include <com/sun/star/frame/XController.hpp>
-#include <com/sun/star/frame/XDispatchProvider.hpp>
-#include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
@@ -24,7 +18,6 @@
 #include <com/sun/star/sheet/XSpreadsheetView.hpp>
 #include <com/sun/star/sheet/XSpreadsheets2.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
-#include <com/sun/star/util/XModifiable.hpp>
 
 namespace zuvo::sheet {
 namespace {
@@ -59,20 +52,6 @@ Sequence<css::beans::PropertyValue> xlsxStoreArguments()
     return arguments;
 }
 
-// A frame loaded hidden keeps a tiny size: give it one before and after showing it, and let
-// the window manager maximise it.
-void showFrameWindow(const Reference<css::frame::XFrame>& frame)
-{
-    auto window = frame->getContainerWindow();
-    window->setPosSize(40, 40, 1200, 800, css::awt::PosSize::POSSIZE);
-    window->setVisible(true);
-    window->setPosSize(40, 40, 1200, 800, css::awt::PosSize::POSSIZE);
-    Reference<css::awt::XTopWindow2> top(window, css::uno::UNO_QUERY);
-    if (top.is())
-        top->setIsMaximized(true);
-    window->setFocus();
-}
-
 } // namespace
 
 // Left to itself the parser reads the user's locale: in Italian "," is the decimal point and
@@ -98,7 +77,7 @@ Workbook::Workbook(std::shared_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
 Sheet Workbook::activeSheet() const
 {
-    return guarded(QStringLiteral("trovare il foglio attivo"), [&] {
+    return guarded(*impl_->link, QStringLiteral("trovare il foglio attivo"), [&] {
         const auto active = viewOf(impl_->document)->getActiveSheet();
         return Sheet(std::make_shared<Sheet::Impl>(Sheet::Impl{impl_, active}));
     });
@@ -106,7 +85,7 @@ Sheet Workbook::activeSheet() const
 
 Sheet Workbook::sheet(const QString& name) const
 {
-    return guarded(QStringLiteral("trovare il foglio \"%1\"").arg(name), [&] {
+    return guarded(*impl_->link, QStringLiteral("trovare il foglio \"%1\"").arg(name), [&] {
         auto sheets = sheetsOf(impl_->document);
         if (!sheets->hasByName(toOUString(name)))
             throw Failure(QStringLiteral("Il foglio \"%1\" non esiste nella cartella di lavoro.").arg(name));
@@ -117,7 +96,7 @@ Sheet Workbook::sheet(const QString& name) const
 
 QStringList Workbook::sheetNames() const
 {
-    return guarded(QStringLiteral("elencare i fogli"), [&] {
+    return guarded(*impl_->link, QStringLiteral("elencare i fogli"), [&] {
         QStringList names;
         for (const OUString& name : sheetsOf(impl_->document)->getElementNames())
             names.append(toQString(name));
@@ -128,7 +107,7 @@ QStringList Workbook::sheetNames() const
 Sheet Workbook::importSheet(const Workbook& source, const QString& sourceSheet,
                             const QString& afterSheet, const QString& newName)
 {
-    return guarded(QStringLiteral("copiare il foglio \"%1\"").arg(sourceSheet), [&] {
+    return guarded(*impl_->link, QStringLiteral("copiare il foglio \"%1\"").arg(sourceSheet), [&] {
         if (!sheetsOf(source.impl_->document)->hasByName(toOUString(sourceSheet)))
             throw Failure(QStringLiteral("Il foglio \"%1\" non esiste nella cartella di origine.").arg(sourceSheet));
         const short afterIndex = sheet(afterSheet).impl_->index();
@@ -150,14 +129,14 @@ Sheet Workbook::importSheet(const Workbook& source, const QString& sourceSheet,
 
 void Workbook::activate(const Sheet& sheet)
 {
-    guarded(QStringLiteral("attivare il foglio"), [&] {
+    guarded(*impl_->link, QStringLiteral("attivare il foglio"), [&] {
         viewOf(impl_->document)->setActiveSheet(sheet.impl_->sheet);
     });
 }
 
 void Workbook::save()
 {
-    guarded(QStringLiteral("salvare la cartella di lavoro"), [&] {
+    guarded(*impl_->link, QStringLiteral("salvare la cartella di lavoro"), [&] {
         auto storable = storableOf(impl_->document);
         if (!storable->hasLocation())
             throw Failure(QStringLiteral("La cartella di lavoro non è ancora stata salvata in un file: usare Salva con nome."));
@@ -168,7 +147,7 @@ void Workbook::save()
 void Workbook::saveAs(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    guarded(QStringLiteral("salvare il file \"%1\"").arg(path), [&] {
+    guarded(*impl_->link, QStringLiteral("salvare il file \"%1\"").arg(path), [&] {
         if (!QFileInfo(absolute).absoluteDir().exists())
             throw Failure(QStringLiteral("La cartella di \"%1\" non esiste.").arg(path));
         storableOf(impl_->document)->storeAsURL(fileUrl(absolute), xlsxStoreArguments());
@@ -177,7 +156,7 @@ void Workbook::saveAs(const QString& path)
 
 QString Workbook::location() const
 {
-    return guarded(QStringLiteral("leggere il percorso della cartella di lavoro"), [&] {
+    return guarded(*impl_->link, QStringLiteral("leggere il percorso della cartella di lavoro"), [&] {
         auto storable = storableOf(impl_->document);
         return storable->hasLocation() ? localPath(storable->getLocation()) : QString();
     });
@@ -185,9 +164,10 @@ QString Workbook::location() const
 
 void Workbook::close()
 {
-    guarded(QStringLiteral("chiudere la cartella di lavoro"), [&] {
+    guarded(*impl_->link, QStringLiteral("chiudere la cartella di lavoro"), [&] {
         Reference<css::util::XCloseable>(impl_->document, UNO_QUERY_THROW)->close(true);
     });
+    impl_->link->documents().gone(impl_->id);
     impl_->document.clear();
     impl_->r1c1Parser.clear();
 }
@@ -200,28 +180,6 @@ void Workbook::closeAfterFailure() noexcept
         impl_->document.clear();
         impl_->r1c1Parser.clear();
     }
-}
-
-std::optional<QString> Workbook::showWithSaveAsDialog()
-{
-    return guarded(QStringLiteral("mostrare la cartella di lavoro"), [&]() -> std::optional<QString> {
-        auto storable = storableOf(impl_->document);
-        const bool hadLocation = storable->hasLocation();
-        const OUString previous = hadLocation ? storable->getLocation() : OUString();
-        Reference<css::frame::XModel> model(impl_->document, UNO_QUERY_THROW);
-        auto frame = model->getCurrentController()->getFrame();
-        showFrameWindow(frame);
-        auto dispatcher = css::frame::DispatchHelper::create(impl_->context);
-        dispatcher->executeDispatch(Reference<css::frame::XDispatchProvider>(frame, UNO_QUERY_THROW),
-                                    ".uno:SaveAs", "", 0, {});
-        if (!storable->hasLocation())
-            return std::nullopt;
-        const bool saved = !hadLocation || storable->getLocation() != previous
-            || !Reference<css::util::XModifiable>(impl_->document, UNO_QUERY_THROW)->isModified();
-        if (!saved)
-            return std::nullopt;
-        return localPath(storable->getLocation());
-    });
 }
 
 } // namespace zuvo::sheet

@@ -41,7 +41,8 @@ public:
 
     // The hand-over to the user, for an office started with a window: shows the workbook in
     // Calc's own window with its Save As dialog and leaves it open. Returns the path the
-    // user saved to, or nothing when the dialog was cancelled.
+    // user saved to, or nothing when the dialog was cancelled. The wait is bounded until the
+    // dialog is up (OfficeNotAnswering), then lasts as long as the user keeps it open.
     std::optional<QString> showWithSaveAsDialog();
 
 private:

@@ -5,6 +5,7 @@
 #include "common/data_folder.h"
 #include "common/failure.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -161,10 +162,12 @@ void Form1::Command1_Click()
     }
     showStatus(kGenerating);
     Command1->setEnabled(false);
-    // The builder holds the user-interface thread: the status must be on screen before it runs.
+    // The status must be on screen before the builder starts.
     repaint();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    running_ = true;
     const RunOutcome outcome = GeneraPreventivo();
+    running_ = false;
     QGuiApplication::restoreOverrideCursor();
     if (!outcome.handedOver) {
         Command1->setEnabled(true);
@@ -213,6 +216,14 @@ void Form1::endProgram()
     emit runFinished();
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (running_)
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
 }
 
 void Form1::reportFailure(const QString& message)

@@ -78,6 +78,11 @@ signals:
     // A quotation has been handed over; the database is closed and the program is ending.
     void runFinished();
 
+protected:
+    // The window stays while a quotation is being made: closing it then would end the program
+    // in the middle of the run.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // What a run came to: whether the quotation reached the user, and what the user must read.
     struct RunOutcome {
@@ -104,6 +109,7 @@ private:
     Program program_;
     quote::QuoteBuilder& builder_;
     ErrorPresenter presentError_;
+    bool running_ = false;
 };
 
 } // namespace zuvo::window

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <cmath>
 
 namespace {
@@ -59,11 +60,16 @@ TEST(LenientNumber, ReadsAnExponentOnlyWhenDigitsFollowIt)
     EXPECT_DOUBLE_EQ(lenientNumber(u"1 e 2"), 100);
 }
 
+// Beyond a double, the number's size tells overflow from underflow, not how it is written.
 TEST(LenientNumber, OverflowAndUnderflow)
 {
     EXPECT_EQ(lenientNumber(u"1e999"), HUGE_VAL);
     EXPECT_EQ(lenientNumber(u"-1e999"), -HUGE_VAL);
     EXPECT_EQ(lenientNumber(u"1e-999"), 0);
+    EXPECT_EQ(lenientNumber(QString(400, u'9')), HUGE_VAL);
+    EXPECT_EQ(lenientNumber(QString(400, u'9') + QStringLiteral("e-5")), HUGE_VAL);
+    EXPECT_EQ(lenientNumber(QStringLiteral("0.") + QString(329, u'0') + QStringLiteral("1")), 0);
+    EXPECT_EQ(lenientNumber(u"0.1e-400"), 0);
 }
 
 } // namespace

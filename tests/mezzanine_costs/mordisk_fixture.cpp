@@ -22,7 +22,7 @@ void MordiskRun::setTemplateNumber(std::optional<double> number)
 void MordiskRun::run(const quote::QuoteRequest& request, bool cancelSaveAs)
 {
     const auto answer = handOver(cancelSaveAs);
-    mezzanine::MordiskBuilder builder(testOffice(), *answer);
+    mezzanine::MordiskBuilder builder(runOffice, *answer);
     generate(builder, request);
     flags = builder.groups();
 }

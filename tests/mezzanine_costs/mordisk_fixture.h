@@ -25,6 +25,8 @@ protected:
 
     // The accessory groups of the last run.
     mezzanine::GroupFlags flags;
+    // The office the runs work in.
+    quote::OfficeSource runOffice = testOffice();
 };
 
 } // namespace zuvo::test

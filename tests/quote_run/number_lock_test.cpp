@@ -4,6 +4,7 @@
 #include "tests/support/restricted_permissions.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -64,13 +65,23 @@ TEST_F(NumberLockTest, ALiveOwnersLockNamesTheOwnerSoThatAPersonCanJudgeIt)
     EXPECT_TRUE(message.contains(QStringLiteral("può essere eliminato")));
 }
 
+// Read-only, with or without an abandoned lock in it: the folder is named, not a holder.
 TEST_F(NumberLockTest, AFolderWhereNoLockCanBeCreatedIsNamed)
 {
-    const RestrictedPermissions readOnly(dir_.path(),
-                                         QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const QString message = refusal(0ms);
-    EXPECT_TRUE(message.contains(QStringLiteral("verificare che la cartella sia scrivibile")))
-        << message.toStdString();
+    for (const bool abandonedLock : {false, true}) {
+        if (abandonedLock) {
+            leaveEmptyLock();
+            QFile lock(lockPath());
+            ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                         QFileDevice::FileModificationTime));
+        }
+        const RestrictedPermissions readOnly(dir_.path(),
+                                             QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QString message = refusal(2s);
+        EXPECT_TRUE(message.contains(QStringLiteral("verificare che la cartella sia scrivibile")))
+            << message.toStdString();
+    }
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "common/failure.h"
+#include "tests/support/office_processes.h"
 #include "workbook_fixture.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QSet>
 #include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -14,23 +14,6 @@ namespace {
 
 using sheet::CellInput;
 using sheet::Office;
-
-// The office processes this test process started: children of ours running soffice.bin.
-QSet<pid_t> ownOfficeProcesses()
-{
-    QSet<pid_t> found;
-    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (name) state ppid ..."
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> afterName = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (line.contains("(soffice.bin)") && afterName.size() > 1 && afterName[1].toInt() == getpid())
-            found.insert(pid.toInt());
-    }
-    return found;
-}
 
 TEST(OfficeTest, SharedOfficeAnswers)
 {
@@ -78,6 +61,33 @@ TEST(OfficeTest, KilledOfficeTurnsEveryCallIntoAFailure)
         EXPECT_TRUE(failure.message().startsWith(QStringLiteral("LibreOffice si è chiuso"))) << failure.what();
     }
     second.reset();
+    EXPECT_TRUE(office().isAlive());
+}
+
+// A call that gets no answer ends in a failure rather than a wait without end, and so does
+// every later one, at once.
+TEST(OfficeTest, AnOfficeThatStopsAnsweringIsGivenUpOn)
+{
+    office();
+    const QSet<pid_t> before = ownOfficeProcesses();
+    auto stalled = Office::start(Office::Kind::Isolated);
+    stalled->setAnswerBound(std::chrono::seconds(2));
+    auto sheet = stalled->create().activeSheet();
+    const QSet<pid_t> started = ownOfficeProcesses() - before;
+    ASSERT_EQ(started.size(), 1);
+
+    ::kill(*started.begin(), SIGSTOP);
+    try {
+        sheet.write(1, 1, CellInput::of(1.0));
+        ADD_FAILURE() << "the stopped office answered";
+    } catch (const sheet::OfficeNotAnswering& failure) {
+        EXPECT_TRUE(failure.message().startsWith(QStringLiteral("LibreOffice non risponde"))) << failure.what();
+    }
+    EXPECT_THROW(sheet.cell(1, 1), sheet::OfficeNotAnswering);
+    EXPECT_FALSE(stalled->isAlive());
+    ::kill(*started.begin(), SIGCONT);
+    stalled.reset();
+    EXPECT_EQ(ownOfficeProcesses(), before);
     EXPECT_TRUE(office().isAlive());
 }
 
