@@ -318,8 +318,8 @@ void Office::terminate()
         return;
     if (impl_->link && impl_->link->answering()) {
         try {
-            const OfficeLink::Call call(*impl_->link, OfficeLink::Clock::now()
-                                                          + std::chrono::milliseconds(terminateTimeoutMs));
+            const auto deadline = OfficeLink::Clock::now() + std::chrono::milliseconds(terminateTimeoutMs);
+            const OfficeLink::Call call(*impl_->link, deadline);
             impl_->desktop()->terminate();
         } catch (const css::uno::Exception&) {
             // The bridge goes away while the office shuts down, or it was already dead.

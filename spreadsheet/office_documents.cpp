@@ -53,7 +53,8 @@ QString systemUser()
 bool Office::hasOpen(const QString& path)
 {
     const QString wanted = canonical(path);
-    return guarded(*impl_->link, QStringLiteral("cercare tra i documenti aperti \"%1\"").arg(path), [&] {
+    const QString doing = QStringLiteral("cercare tra i documenti aperti \"%1\"").arg(path);
+    return guarded(*impl_->link, doing, [&] {
         auto documents = Reference<css::container::XEnumerationAccess>(
                              impl_->desktop()->getComponents(), UNO_QUERY_THROW)
                              ->createEnumeration();
@@ -74,7 +75,8 @@ bool Office::hasOpen(const QString& path)
 
 bool Office::wroteLock(const DocumentLock& lock)
 {
-    const OUString profile = guarded(*impl_->link, QStringLiteral("leggere il profilo di LibreOffice"), [&] {
+    const QString doing = QStringLiteral("leggere il profilo di LibreOffice");
+    const OUString profile = guarded(*impl_->link, doing, [&] {
         return css::util::theMacroExpander::get(impl_->link->context())
             ->expandMacros("${$BRAND_BASE_DIR/program/bootstraprc:UserInstallation}");
     });

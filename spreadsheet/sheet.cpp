@@ -136,7 +136,8 @@ QList<QList<Cell>> Sheet::cells(const RangeAddress& range) const
 
 QString Sheet::formula(int row, int column) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere la formula della cella %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("leggere la formula della cella %1").arg(cellName(row, column));
+    return guarded(impl_->link(), doing, [&] {
         auto cell = impl_->cellAt(row, column);
         return cell->getType() == CellContentType_FORMULA ? toQString(cell->getFormula()) : QString();
     });

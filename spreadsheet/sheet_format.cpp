@@ -112,7 +112,8 @@ const char* cellBorderProperty(Edge edge)
 
 void Sheet::setNumberFormat(const RangeAddress& range, const QString& format)
 {
-    guarded(impl_->link(), QStringLiteral("impostare il formato \"%1\" su %2").arg(format, rangeName(range)), [&] {
+    const QString doing = QStringLiteral("impostare il formato \"%1\" su %2").arg(format, rangeName(range));
+    guarded(impl_->link(), doing, [&] {
         auto formats = numberFormats(*impl_);
         sal_Int32 key = formats->queryKey(toOUString(format), formatLocale, false);
         if (key < 0)
@@ -123,7 +124,8 @@ void Sheet::setNumberFormat(const RangeAddress& range, const QString& format)
 
 QString Sheet::numberFormat(int row, int column) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere il formato della cella %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("leggere il formato della cella %1").arg(cellName(row, column));
+    return guarded(impl_->link(), doing, [&] {
         const auto key = property<sal_Int32>(impl_->cellAt(row, column), "NumberFormat");
         return toQString(property<OUString>(numberFormats(*impl_)->getByKey(key), "FormatString"));
     });
@@ -131,7 +133,8 @@ QString Sheet::numberFormat(int row, int column) const
 
 void Sheet::setBold(const RangeAddress& range, bool bold)
 {
-    guarded(impl_->link(), QStringLiteral("impostare il grassetto su %1").arg(rangeName(range)), [&] {
+    const QString doing = QStringLiteral("impostare il grassetto su %1").arg(rangeName(range));
+    guarded(impl_->link(), doing, [&] {
         const float weight = bold ? css::awt::FontWeight::BOLD : css::awt::FontWeight::NORMAL;
         setProperty(impl_->rangeAt(range), "CharWeight", Any(weight));
     });
@@ -147,7 +150,8 @@ void Sheet::setItalic(const RangeAddress& range, bool italic)
 
 void Sheet::setFont(const RangeAddress& range, const QString& name, double size)
 {
-    guarded(impl_->link(), QStringLiteral("impostare il carattere su %1").arg(rangeName(range)), [&] {
+    const QString doing = QStringLiteral("impostare il carattere su %1").arg(rangeName(range));
+    guarded(impl_->link(), doing, [&] {
         auto cells = impl_->rangeAt(range);
         setProperty(cells, "CharFontName", Any(toOUString(name)));
         setProperty(cells, "CharHeight", Any(static_cast<float>(size)));
@@ -156,7 +160,8 @@ void Sheet::setFont(const RangeAddress& range, const QString& name, double size)
 
 void Sheet::setPlainCharacters(const RangeAddress& range)
 {
-    guarded(impl_->link(), QStringLiteral("togliere gli effetti del carattere da %1").arg(rangeName(range)), [&] {
+    const QString doing = QStringLiteral("togliere gli effetti del carattere da %1").arg(rangeName(range));
+    guarded(impl_->link(), doing, [&] {
         auto cells = impl_->rangeAt(range);
         setProperty(cells, "CharUnderline", Any(css::awt::FontUnderline::NONE));
         setProperty(cells, "CharStrikeout", Any(css::awt::FontStrikeout::NONE));
@@ -188,7 +193,8 @@ void Sheet::setBorder(const RangeAddress& range, Edge edge, Line line)
 
 void Sheet::setGreyFill(const RangeAddress& range)
 {
-    guarded(impl_->link(), QStringLiteral("impostare lo sfondo grigio su %1").arg(rangeName(range)), [&] {
+    const QString doing = QStringLiteral("impostare lo sfondo grigio su %1").arg(rangeName(range));
+    guarded(impl_->link(), doing, [&] {
         auto cells = impl_->rangeAt(range);
         setProperty(cells, "IsCellBackgroundTransparent", Any(false));
         setProperty(cells, "CellBackColor", Any(greyFill));
@@ -197,21 +203,24 @@ void Sheet::setGreyFill(const RangeAddress& range)
 
 QString Sheet::displayedText(int row, int column) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere la cella %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("leggere la cella %1").arg(cellName(row, column));
+    return guarded(impl_->link(), doing, [&] {
         return toQString(Reference<css::text::XText>(impl_->cellAt(row, column), UNO_QUERY_THROW)->getString());
     });
 }
 
 bool Sheet::isBold(int row, int column) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column));
+    return guarded(impl_->link(), doing, [&] {
         return property<float>(impl_->cellAt(row, column), "CharWeight") >= css::awt::FontWeight::BOLD;
     });
 }
 
 bool Sheet::isItalic(int row, int column) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column));
+    return guarded(impl_->link(), doing, [&] {
         return property<css::awt::FontSlant>(impl_->cellAt(row, column), "CharPosture")
             == css::awt::FontSlant_ITALIC;
     });
@@ -219,7 +228,8 @@ bool Sheet::isItalic(int row, int column) const
 
 bool Sheet::isStruckThrough(int row, int column) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column));
+    return guarded(impl_->link(), doing, [&] {
         return property<sal_Int16>(impl_->cellAt(row, column), "CharStrikeout")
             != css::awt::FontStrikeout::NONE;
     });
@@ -227,21 +237,24 @@ bool Sheet::isStruckThrough(int row, int column) const
 
 QString Sheet::fontName(int row, int column) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column));
+    return guarded(impl_->link(), doing, [&] {
         return toQString(property<OUString>(impl_->cellAt(row, column), "CharFontName"));
     });
 }
 
 double Sheet::fontSize(int row, int column) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("leggere il carattere della cella %1").arg(cellName(row, column));
+    return guarded(impl_->link(), doing, [&] {
         return static_cast<double>(property<float>(impl_->cellAt(row, column), "CharHeight"));
     });
 }
 
 Line Sheet::border(int row, int column, Edge edge) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere i bordi della cella %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("leggere i bordi della cella %1").arg(cellName(row, column));
+    return guarded(impl_->link(), doing, [&] {
         const auto line = property<BorderLine2>(impl_->cellAt(row, column), cellBorderProperty(edge));
         const bool drawn = line.LineStyle != css::table::BorderLineStyle::NONE
             && (line.LineWidth > 0 || line.OuterLineWidth > 0);
@@ -251,7 +264,8 @@ Line Sheet::border(int row, int column, Edge edge) const
 
 unsigned Sheet::fillColour(int row, int column) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere lo sfondo della cella %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("leggere lo sfondo della cella %1").arg(cellName(row, column));
+    return guarded(impl_->link(), doing, [&] {
         auto cell = impl_->cellAt(row, column);
         if (property<bool>(cell, "IsCellBackgroundTransparent"))
             return 0xFFFFFFFFu;

@@ -119,7 +119,8 @@ Clip Sheet::copy(const RangeAddress& range) const
 
 void Sheet::paste(const Clip& clip, int row, int column)
 {
-    guarded(impl_->link(), QStringLiteral("incollare le celle in %1").arg(cellName(row, column)), [&] {
+    const QString doing = QStringLiteral("incollare le celle in %1").arg(cellName(row, column));
+    guarded(impl_->link(), doing, [&] {
         auto controller = selectInView(*impl_, impl_->rangeAt(RangeAddress::cell(row, column)));
         Reference<css::datatransfer::XTransferableSupplier>(controller, UNO_QUERY_THROW)
             ->insertTransferable(clip.impl_->content);
@@ -137,7 +138,8 @@ void Sheet::move(const RangeAddress& range, int toRow, int toColumn)
 
 void Sheet::copyRows(int firstRow, int lastRow, int toRow)
 {
-    guarded(impl_->link(), QStringLiteral("copiare le righe %1-%2").arg(firstRow).arg(lastRow), [&] {
+    const QString doing = QStringLiteral("copiare le righe %1-%2").arg(firstRow).arg(lastRow);
+    guarded(impl_->link(), doing, [&] {
         auto whole = Reference<css::sheet::XCellRangeAddressable>(impl_->sheet, UNO_QUERY_THROW)
                          ->getRangeAddress();
         whole.StartRow = firstRow - 1;
@@ -178,7 +180,8 @@ void Sheet::setPageBreakBefore(int row)
 
 bool Sheet::hasPageBreakBefore(int row) const
 {
-    return guarded(impl_->link(), QStringLiteral("leggere le interruzioni di pagina alla riga %1").arg(row), [&] {
+    const QString doing = QStringLiteral("leggere le interruzioni di pagina alla riga %1").arg(row);
+    return guarded(impl_->link(), doing, [&] {
         bool manual = false;
         rowAt(*impl_, row)->getPropertyValue("IsManualPageBreak") >>= manual;
         return manual;

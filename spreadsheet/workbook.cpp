@@ -156,7 +156,8 @@ void Workbook::saveAs(const QString& path)
 
 QString Workbook::location() const
 {
-    return guarded(*impl_->link, QStringLiteral("leggere il percorso della cartella di lavoro"), [&] {
+    const QString doing = QStringLiteral("leggere il percorso della cartella di lavoro");
+    return guarded(*impl_->link, doing, [&] {
         auto storable = storableOf(impl_->document);
         return storable->hasLocation() ? localPath(storable->getLocation()) : QString();
     });

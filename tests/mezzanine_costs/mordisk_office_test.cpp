@@ -105,5 +105,18 @@ TEST_F(MordiskOffice, ALockLeftByTheProgramsOwnOfficeIsOpenedOver)
     EXPECT_EQ(templateNumber(), 8);
 }
 
+// A raise given up on may leave the template open, hidden, in the program's own office: no one
+// opens a hidden document by hand, so it is closed and the run goes ahead.
+TEST_F(MordiskOffice, ATemplateLeftOpenHiddenInTheProgramsOwnOfficeIsClosed)
+{
+    setTemplateNumber(7);
+    writeOrders(kOrder);
+    office().open(folder.file(QStringLiteral("SchedaScaff.xlsx")));
+
+    run(request());
+    EXPECT_EQ(templateNumber(), 8);
+    EXPECT_FALSE(QFile::exists(officeLockOfTemplate()));
+}
+
 } // namespace
 } // namespace zuvo::test

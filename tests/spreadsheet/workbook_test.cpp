@@ -1,6 +1,7 @@
 #include "common/failure.h"
 #include "workbook_fixture.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace zuvo::test {
@@ -101,6 +102,26 @@ TEST_F(WorkbookFilesTest, MissingFilesAndSheetsAreReported)
                  Failure);
     source.close();
     EXPECT_THROW(book->saveAs(path(QStringLiteral("manca/offerta.xlsx"))), Failure);
+}
+
+// An office lock that names no one keeps the office from opening the file: the refusal says so.
+TEST_F(WorkbookFilesTest, AFileTheOfficeRefusesIsToldWithWhatIsKnownOfIt)
+{
+    const QString file = path(QStringLiteral("listino.xlsx"));
+    book->saveAs(file);
+    book->close();
+    book.reset();
+    QFile lock(path(QStringLiteral(".~lock.listino.xlsx#")));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.close();
+    try {
+        office().open(file);
+        ADD_FAILURE() << "the office opened it";
+    } catch (const Failure& refusal) {
+        EXPECT_TRUE(refusal.message().contains(QStringLiteral(
+            "il file di blocco \".~lock.listino.xlsx#\" di LibreOffice, che non indica chi lo tiene")))
+            << refusal.what();
+    }
 }
 
 } // namespace
