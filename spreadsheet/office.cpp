@@ -65,7 +65,7 @@ std::shared_ptr<OfficeLink> connectLink(const QString& pipe, OfficeProcess* proc
         } catch (const css::lang::DisposedException&) {
             // Given up on at the deadline; one that drops the connection earlier refuses us.
             if (OfficeLink::Clock::now() >= deadline)
-                throw Failure(noAnswerMessage());
+                throw OfficeNotAnswering(noAnswerMessage());
             throw;
         }
         if (process && process->hasEnded()) {
@@ -75,7 +75,7 @@ std::shared_ptr<OfficeLink> connectLink(const QString& pipe, OfficeProcess* proc
         }
         QThread::msleep(100);
     }
-    throw Failure(noAnswerMessage());
+    throw OfficeNotAnswering(noAnswerMessage());
 }
 
 void setOfficeSetting(const Reference<XComponentContext>& context, const char* node,
