@@ -47,6 +47,8 @@ helpers+=($!)
 sleep 2
 openbox >/dev/null 2>&1 &
 helpers+=($!)
+# A window mapped while the window manager is still taking over the display stays unmapped.
+for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
 for _ in $(seq "$(nproc)"); do
   (while :; do :; done) &
   helpers+=($!)
